@@ -1,0 +1,233 @@
+#include "app/dishscope.h"
+
+#include "app/instructions_text.h"
+#include "app/layout.h"
+#include "app/sunken_panel.h"
+#include "scales/scale_strip.h"
+#include "scales/twips.h"
+#include "scales/typeface.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWindow>
+
+namespace {
+
+const QColor WindowRed(0xD5, 0x2B, 0x1E);
+const QColor ButtonGrey(0x94, 0x94, 0x94);
+const QColor MarkMagenta(0xC0, 0x00, 0xC0);
+
+QRect pixelRect(const Placement &p)
+{
+    return QRect(twips::toPixels(p.left), twips::toPixels(p.top), twips::toPixels(p.width),
+                 twips::toPixels(p.height));
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A picture at its natural size, from its high-density variant where the screen has one.
+QPixmap picture(const QString &path, QSize size, qreal ratio)
+{
+    return QIcon(path).pixmap(size, ratio);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+// Bundled pictures live in the static library; this keeps them linked in.
+static void loadPictures()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
+Dishscope::Dishscope()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    loadPictures();
+    setObjectName(QStringLiteral("Dishscope"));
+    setWindowTitle(QStringLiteral("Beamwise     v2.4"));
+    setFixedSize(twips::toPixels(layout::ClientWidth), twips::toPixels(layout::ClientHeight));
+    setBackground(this, WindowRed);
+
+    setFont(layoutFace(8.25));
+
+    buildBottomRow();
+    buildNomogramView();
+    setTabOrder();
+}
+
+template <class W>
+static W *placed(W *widget, const char *name)
+{
+    const Placement &placement = placementOf(name);
+    widget->setObjectName(QLatin1String(name));
+    if constexpr (std::is_same_v<W, SunkenPanel>)
+        widget->place(pixelRect(placement));
+    else
+        widget->setGeometry(pixelRect(placement));
+    return widget;
+}
+
+static QLabel *mark(QWidget *parent, const char *name)
+{
+    auto *label = placed(new QLabel(parent), name);
+    setBackground(label, MarkMagenta);
+    return label;
+}
+
+static QLabel *caption(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = placed(new QLabel(text, parent), name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackground(label, Qt::white);
+    setTextColour(label, MarkMagenta);
+    return label;
+}
+
+static QPushButton *viewButton(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = placed(new QPushButton(text, parent), name);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, ButtonGrey);
+    button->setPalette(palette);
+    return button;
+}
+
+void Dishscope::buildBottomRow()
+{
+    const qreal ratio = devicePixelRatioF();
+    picIco = placed(new QLabel(this), "picIco");
+    picIco->setPixmap(picture(QStringLiteral(":/icon.png"), QSize(32, 32), ratio));
+    picIco->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picIco->setFocusPolicy(Qt::StrongFocus);
+    picIco->hide();
+
+    cmdInstr = viewButton(this, "cmdInstr", QStringLiteral("Instructions"));
+    cmdInfo = viewButton(this, "cmdInfo", QStringLiteral("Company Info"));
+
+    picPICK = placed(new SunkenPanel(this), "picPICK");
+    picPICK->setFocusPolicy(Qt::StrongFocus);
+    new InstructionsText(picPICK->client());
+
+    picPICJ = placed(new SunkenPanel(this), "picPICJ");
+    picPICJ->setFocusPolicy(Qt::StrongFocus);
+    auto *company = new QLabel(picPICJ->client());
+    company->setPixmap(picture(QStringLiteral(":/company.png"), QSize(443, 525), ratio));
+    company->adjustSize();
+
+    cmdNomogram = viewButton(this, "cmdNomogram", QStringLiteral("Nomogram"));
+
+    picPIC = placed(new SunkenPanel(this), "picPIC");
+    picPIC->setFocusPolicy(Qt::StrongFocus);
+    setBackground(picPIC->client(), Qt::white);
+
+    lblAd2 = placed(new QLabel(QStringLiteral("www.parabolic-instruments.example"), this), "lblAd2");
+    lblAd2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setBackground(lblAd2, WindowRed);
+    setTextColour(lblAd2, Qt::white);
+
+    connect(cmdInstr, &QPushButton::clicked, this, &Dishscope::showInstructions);
+    connect(cmdInfo, &QPushButton::clicked, this, &Dishscope::showCompanyInfo);
+    connect(cmdNomogram, &QPushButton::clicked, this, &Dishscope::showNomogram);
+}
+
+void Dishscope::buildNomogramView()
+{
+    QWidget *view = picPIC->client();
+
+    // Labels and marks first: the strips created after them lie in front, so of
+    // each mark only the part above its strip shows.
+    Image1 = placed(new QLabel(view), "Image1");
+    Image1->setPixmap(picture(QStringLiteral(":/logo.png"), QSize(300, 99), devicePixelRatioF()));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lblDate = placed(new QLabel(view), "lblDate");
+    lblDate->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackground(lblDate, Qt::white);
+    lblDate->setEnabled(false);
+
+    lblCursor3 = mark(view, "lblCursor3");
+    lbl10 = caption(view, "lbl10", QStringLiteral("10dB"));
+    lblCursor2 = mark(view, "lblCursor2");
+    lbl3 = caption(view, "lbl3", QStringLiteral("3dB"));
+    lblCursor1 = mark(view, "lblCursor1");
+
+    lblBreak = placed(new QLabel(QStringLiteral("Label1"), view), "lblBreak");
+    lblBreak->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackground(lblBreak, WindowRed);
+
+    auto strip = [&](const char *name) {
+        const Placement &placement = placementOf(name);
+        auto *s = placed(new ScaleStrip(view, float(placement.height)), name);
+        s->setLeftTwips(float(placement.left));
+        return s;
+    };
+    picPICF = strip("picPICF");
+    picPICH = strip("picPICH");
+    picPICG = strip("picPICG");
+    picPICC = strip("picPICC");
+    picPICE = strip("picPICE");
+    picPICD = strip("picPICD");
+    picPICB = strip("picPICB");
+    picPICA = strip("picPICA");
+
+    auto slideBar = [&](const char *name) {
+        auto *bar = placed(new QScrollBar(Qt::Horizontal, view), name);
+        bar->setRange(0, 32767);
+        bar->setSingleStep(10);
+        bar->setPageStep(10);
+        bar->setFocusPolicy(Qt::StrongFocus);
+        // A slide bar's arrow keys move the thumb the way they point.
+        bar->setInvertedControls(false);
+        return bar;
+    };
+    scrSCROLL2 = slideBar("scrSCROLL2");
+    scrSCROLL = slideBar("scrSCROLL");
+    connect(scrSCROLL, &QScrollBar::valueChanged, this, &Dishscope::placeUpperStrips);
+    connect(scrSCROLL2, &QScrollBar::valueChanged, this, &Dishscope::placeLowerStrips);
+}
+
+void Dishscope::setTabOrder()
+{
+    const QList<QWidget *> order = {picPIC,  scrSCROLL, scrSCROLL2,  picPICA, picPICB, picPICD,
+                                    picPICE, picPICC,   picPICG,     picPICH, picPICF, cmdNomogram,
+                                    picPICJ, picPICK,   cmdInfo,     cmdInstr, picIco};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Dishscope::load()
+{
+    // Follow the owner chain to the outermost owner.
+    QWindow *outermost = nullptr;
+    if (QWindow *own = windowHandle()) {
+        for (QWindow *owner = own->transientParent(); owner; owner = owner->transientParent())
+            outermost = owner;
+    }
+    setWindowIcon(QIcon(picIco->pixmap()));
+    if (outermost)
+        outermost->setIcon(windowIcon());
+}
+
+void Dishscope::setDateCaption(const QString &text)
+{
+    lblDate->setText(text);
+    lblDate->adjustSize();
+    const int room = lblDate->parentWidget()->width() - lblDate->width();
+    const int left = twips::toPixels(placementOf("lblDate").left);
+    lblDate->move(std::max(0, std::min(left, room)), lblDate->y());
+}

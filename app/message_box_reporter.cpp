@@ -1,0 +1,10 @@
+#include "app/message_box_reporter.h"
+
+#include <QMessageBox>
+
+void MessageBoxReporter::report(const QString &message)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Beamwise"), message,
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    box.exec();
+}

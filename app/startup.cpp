@@ -1,0 +1,61 @@
+#include "app/dishscope.h"
+#include "app/error_trap.h"
+#include "app/module1.h"
+#include "app/sunken_panel.h"
+#include "scales/scale_strip.h"
+#include "slide/slide_rules.h"
+
+#include <QLocale>
+#include <QPushButton>
+#include <QScrollBar>
+
+Module1::Module1(Dishscope &window, ErrorReporter &reporter, const Clock &clock)
+    : Module1(window,
+              {window.picPICA, window.picPICB, window.picPICC, window.picPICD, window.picPICE,
+               window.picPICF, window.picPICG, window.picPICH},
+              reporter, clock)
+{
+}
+
+Module1::Module1(Dishscope &window, const ScaleSurfaces &surfaces, ErrorReporter &reporter,
+                 const Clock &clock)
+    : window_(window)
+    , surfaces_(surfaces)
+    , reporter_(reporter)
+    , clock_(clock)
+{
+}
+
+void Module1::MAIN()
+{
+    window_.load();
+    // Arming the trap empties MSG.
+    Trap trap(MSG, reporter_, QStringLiteral("Error in MAIN()"));
+    trap([&] { head(); });
+    trap([&] { window_.setDateCaption(TODAY); });
+    trap([&] { window_.picPICJ->hide(); });
+    trap([&] { window_.picPICK->hide(); });
+    trap([&] { window_.cmdNomogram->hide(); });
+    trap([&] { LG(); });
+    trap([&] { PICA(); });
+    trap([&] { PICB(); });
+    trap([&] { PICC(); });
+    trap([&] { PICD(); });
+    trap([&] { PICE(); });
+    trap([&] { PICF(); });
+    trap([&] { PICG(); });
+    trap([&] { PICH(); });
+    trap([&] { window_.scrSCROLL->setValue(slide::StartValue); });
+    trap([&] { window_.scrSCROLL2->setValue(slide::StartValue); });
+    trap([&] { window_.show(); });
+}
+
+void Module1::head()
+{
+    Trap trap(MSG, reporter_, QStringLiteral("Error in head()"));
+    QDate today;
+    trap([&] { today = clock_.today(); });
+    // Formatted straight from the date: a round trip through a two-digit short
+    // date format could land in the wrong century.
+    trap([&] { TODAY = QLocale().toString(today, QStringLiteral("d MMM yyyy")); });
+}

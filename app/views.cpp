@@ -1,0 +1,42 @@
+#include "app/dishscope.h"
+
+#include "app/layout.h"
+#include "app/sunken_panel.h"
+#include "scales/twips.h"
+
+#include <QPushButton>
+
+// Each handler sets the whole state of its view, whatever view was showing;
+// the Nomogram button takes the place of the hidden button of the view shown.
+
+void Dishscope::showInstructions()
+{
+    picPIC->hide();
+    picPICJ->hide();
+    picPICK->show();
+    cmdInstr->hide();
+    cmdNomogram->move(twips::toPixels(layout::LeftButtonPlace), cmdNomogram->y());
+    cmdNomogram->show();
+    cmdInfo->show();
+}
+
+void Dishscope::showCompanyInfo()
+{
+    picPIC->hide();
+    picPICK->hide();
+    picPICJ->show();
+    cmdInfo->hide();
+    cmdNomogram->move(twips::toPixels(layout::RightButtonPlace), cmdNomogram->y());
+    cmdNomogram->show();
+    cmdInstr->show();
+}
+
+void Dishscope::showNomogram()
+{
+    picPIC->show();
+    picPICJ->hide();
+    picPICK->hide();
+    cmdNomogram->hide();
+    cmdInfo->show();
+    cmdInstr->show();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "scales/surface.h"
+
+#include <QPointF>
+#include <QString>
+#include <vector>
+
+// One recorded surface operation, kept in twips exactly as it was given.
+struct DrawOp
+{
+    enum Kind { FontSize, PointSet, LineTo, SetX, SetY, Print };
+
+    Kind kind = FontSize;
+    float x = 0;
+    float y = 0;
+    Colour colour;
+    double size = 0;
+    QString text;
+};
+
+using DisplayList = std::vector<DrawOp>;
+
+// A drawn line with both ends resolved from the current position.
+struct Stroke
+{
+    QPointF from;
+    QPointF to;
+    Colour colour;
+};
+
+// A printed text with the position of its top-left corner and its font size.
+struct PrintedText
+{
+    QPointF at;
+    QString text;
+    double size;
+};
+
+// A single pixel set by a point-set.
+struct Dot
+{
+    QPointF at;
+    Colour colour;
+};
+
+// A display list replayed: every line's start resolved from the current position,
+// every text with the font size in effect. Printing leaves the current position alone.
+struct ResolvedDrawing
+{
+    std::vector<Dot> dots;
+    std::vector<Stroke> strokes;
+    std::vector<PrintedText> texts;
+    double finalFontSize = 0;
+};
+
+ResolvedDrawing resolve(const DisplayList &ops);

@@ -1,0 +1,19 @@
+#include "app/error_trap.h"
+#include "app/module1.h"
+
+#include <cmath>
+
+double Module1::LOGT(int index) const
+{
+    if (index < 0 || index >= int(logTable_.size()))
+        throw runtimeError(ErrorNumber::SubscriptOutOfRange);
+    return logTable_[std::size_t(index)];
+}
+
+void Module1::LG()
+{
+    Trap trap(MSG, reporter_, QStringLiteral("Error in LG()"));
+    trap([&] { LN10 = std::log(10.0); });
+    for (int digit = 2; digit <= 9; ++digit)
+        trap([&] { logTable_[std::size_t(digit)] = std::log(double(digit)) / LN10; });
+}

@@ -1,0 +1,7 @@
+#include "scales/scale_steps.h"
+
+void Module1::PICE()
+{
+    ScaleSteps s(*this, *surfaces_.E, reporter_, "PICE");
+    s.begin(0, 0, 0);
+}

@@ -1,0 +1,12 @@
+#include "slide/slide_rules.h"
+
+namespace slide {
+
+// Computed in double precision and kept in single precision, as the strips hold Left.
+float upperFrequencyLeft(int value) { return float(double(value) / 3.2 - 4668); }
+float beamwidthLeft(int value) { return float(double(value) / 3.2 - 4274); }
+float gainLeft(int value) { return float(double(value) / 3.2 - 4574); }
+float farFieldLeft(int value) { return float(double(value) / 4 - 3731); }
+float lowerDiameterLeft(int value) { return float(double(value) / 8 - 900); }
+
+} // namespace slide

@@ -1,0 +1,18 @@
+#pragma once
+
+// Where the sliding strips stand, as Left in twips within the nomogram view, for a
+// scroll bar's Value. The upper strips share one rate so their offsets never change;
+// the far-field strip moves twice as far as the lower diameter strip.
+namespace slide {
+
+float upperFrequencyLeft(int value); // picPICB
+float beamwidthLeft(int value);      // picPICC
+float gainLeft(int value);           // picPICD
+float farFieldLeft(int value);       // picPICF
+float lowerDiameterLeft(int value);  // picPICG
+
+constexpr int Minimum = 0;
+constexpr int Maximum = 32767;
+constexpr int StartValue = 16380;
+
+} // namespace slide

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/clock.h"
+#include "app/dishscope.h"
+#include "app/errors.h"
+#include "app/module1.h"
+
+#include "app/application.h"
+#include "support/modal_watchdog.h"
+
+#include <QStringList>
+#include <QTest>
+#include <memory>
+
+// Records error reports instead of showing a box.
+class RecordingReporter : public ErrorReporter
+{
+public:
+    void report(const QString &message) override { messages << message; }
+    QStringList messages;
+};
+
+class FixedClock : public Clock
+{
+public:
+    explicit FixedClock(QDate date)
+        : date_(date)
+    {
+    }
+    QDate today() const override { return date_; }
+
+private:
+    QDate date_;
+};
+
+// A window started the way the program starts it, with a recording reporter and
+// a fixed date (1 March 2027).
+struct StartedProgram
+{
+    StartedProgram();
+
+    FixedClock clock{QDate(2027, 3, 1)};
+    RecordingReporter reporter;
+    Dishscope window;
+    Module1 module{window, reporter, clock};
+};
+
+class ScaleStrip;
+// The eight strips in drawing order A to H.
+QList<ScaleStrip *> stripsOf(Dishscope &window);
+
+// Starts the application as the program does (style, fonts) with a watchdog for
+// modal dialogs, then runs the test class.
+#define BEAMWISE_TEST_MAIN(TestClass)                                                         \
+    int main(int argc, char **argv)                                                           \
+    {                                                                                         \
+        auto app = createApplication(argc, argv);                                             \
+        ModalWatchdog watchdog;                                                               \
+        TestClass test;                                                                       \
+        QTEST_SET_MAIN_SOURCE_PATH                                                            \
+        return QTest::qExec(&test, argc, argv);                                               \
+    }
