@@ -6,6 +6,7 @@
 #include "scales/scale_strip.h"
 #include "scales/twips.h"
 #include "scales/typeface.h"
+#include "slide/slide_bar.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -185,18 +186,8 @@ void Dishscope::buildNomogramView()
     picPICB = strip("picPICB");
     picPICA = strip("picPICA");
 
-    auto slideBar = [&](const char *name) {
-        auto *bar = placed(new QScrollBar(Qt::Horizontal, view), name);
-        bar->setRange(0, 32767);
-        bar->setSingleStep(10);
-        bar->setPageStep(10);
-        bar->setFocusPolicy(Qt::StrongFocus);
-        // A slide bar's arrow keys move the thumb the way they point.
-        bar->setInvertedControls(false);
-        return bar;
-    };
-    scrSCROLL2 = slideBar("scrSCROLL2");
-    scrSCROLL = slideBar("scrSCROLL");
+    scrSCROLL2 = placed(new SlideBar(view), "scrSCROLL2");
+    scrSCROLL = placed(new SlideBar(view), "scrSCROLL");
     connect(scrSCROLL, &QScrollBar::valueChanged, this, &Dishscope::placeUpperStrips);
     connect(scrSCROLL2, &QScrollBar::valueChanged, this, &Dishscope::placeLowerStrips);
 }
