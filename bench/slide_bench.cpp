@@ -1,0 +1,68 @@
+// The cost of one slide step (a new Value and the repaint it causes) beside
+// moving one bare widget by a pixel with its repaint, measured in one run.
+
+#include "app/application.h"
+#include "app/dishscope.h"
+#include "app/message_box_reporter.h"
+#include "app/module1.h"
+
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+constexpr int Steps = 2000;
+
+template <class Step>
+double microsecondsPerStep(Step step)
+{
+    for (int i = 0; i < 50; ++i) // warm the caches and the kept images
+        step(i);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < Steps; ++i)
+        step(i);
+    return clock.nsecsElapsed() / 1e3 / Steps;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    auto app = createApplication(argc, argv);
+
+    Dishscope window;
+    MessageBoxReporter reporter;
+    SystemClock clock;
+    Module1 module(window, reporter, clock);
+    module.MAIN();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+
+    // Steps of 10 to and fro, as arrow clicks would make them.
+    const double slide = microsecondsPerStep([&](int i) {
+        window.scrSCROLL->setValue(16380 + (i % 2 ? 10 : -10) * (i % 50));
+        QCoreApplication::processEvents();
+    });
+
+    QWidget bare;
+    bare.setFixedSize(662, 622);
+    QWidget box(&bare);
+    box.setAutoFillBackground(true);
+    box.setGeometry(100, 100, 573, 41);
+    bare.show();
+    if (!QTest::qWaitForWindowExposed(&bare))
+        return 1;
+    const double move = microsecondsPerStep([&](int i) {
+        box.move(100 + i % 2, 100);
+        QCoreApplication::processEvents();
+    });
+
+    std::printf("one slide step with its repaint: %.1f us (goal < 2000 us)\n", slide);
+    std::printf("one bare widget move with its repaint: %.1f us\n", move);
+    std::printf("ratio %.2f (goal <= 3.00)\n", slide / move);
+    return 0;
+}
