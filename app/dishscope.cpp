@@ -183,8 +183,10 @@ void Dishscope::buildNomogramView()
     picPICC = strip("picPICC");
     picPICE = strip("picPICE");
     picPICD = strip("picPICD");
-    picPICB = strip("picPICB");
+    // The sliding frequency strip lies in front of the fixed diameter strip it
+    // overlaps by 40 twips: a strip nothing covers is moved by a blit, not repainted.
     picPICA = strip("picPICA");
+    picPICB = strip("picPICB");
 
     scrSCROLL2 = placed(new SlideBar(view), "scrSCROLL2");
     scrSCROLL = placed(new SlideBar(view), "scrSCROLL");
