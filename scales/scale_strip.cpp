@@ -23,6 +23,19 @@ int device(double twips, qreal ratio)
     return int(std::lround(twips * ratio / twips::PerPixel));
 }
 
+// Twips to device pixels within the kept image. Across the strip, the part of its
+// Left that the widget's whole-pixel position leaves out is added back, so a tick
+// lands in the pixel column of the view it truly stands in; a strip that never
+// slides is therefore exact wherever its Left falls between pixels.
+struct ToDevice
+{
+    qreal ratio;
+    double phase; // twips
+
+    int x(double twips) const { return device(twips + phase, ratio); }
+    int y(double twips) const { return device(twips, ratio); }
+};
+
 DrawOp op(DrawOp::Kind kind, float x = 0, float y = 0, Colour colour = {})
 {
     DrawOp result;
@@ -102,17 +115,18 @@ void ScaleStrip::render(qreal ratio)
     kept_.fill(Qt::white);
 
     const ResolvedDrawing drawing = resolve(ops_);
+    const ToDevice to{ratio, leftTwips_ - x() * twips::PerPixel};
     const int penWidth = std::max(1, int(std::lround(ratio)));
     QPainter painter(&kept_);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
     for (const Dot &dot : drawing.dots)
-        painter.fillRect(device(dot.at.x(), ratio), device(dot.at.y(), ratio), penWidth, penWidth,
+        painter.fillRect(to.x(dot.at.x()), to.y(dot.at.y()), penWidth, penWidth,
                          toQColor(dot.colour));
 
     for (const Stroke &stroke : drawing.strokes) {
-        const QPoint a(device(stroke.from.x(), ratio), device(stroke.from.y(), ratio));
-        const QPoint b(device(stroke.to.x(), ratio), device(stroke.to.y(), ratio));
+        const QPoint a(to.x(stroke.from.x()), to.y(stroke.from.y()));
+        const QPoint b(to.x(stroke.to.x()), to.y(stroke.to.y()));
         const QColor colour = toQColor(stroke.colour);
         if (a.x() == b.x() || a.y() == b.y()) {
             // Ticks and baselines: exact pixel runs, both ends included.
@@ -128,7 +142,7 @@ void ScaleStrip::render(qreal ratio)
     painter.setPen(Qt::black);
     for (const PrintedText &text : drawing.texts) {
         painter.setFont(layoutFace(text.size, ratio));
-        const QPoint corner(device(text.at.x(), ratio), device(text.at.y(), ratio));
+        const QPoint corner(to.x(text.at.x()), to.y(text.at.y()));
         painter.drawText(corner + QPoint(0, painter.fontMetrics().ascent()), text.text);
     }
     painter.end();
