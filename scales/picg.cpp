@@ -1,7 +1,30 @@
 #include "scales/scale_steps.h"
 
+// Antenna diameter of the lower nomogram: 100 m at the left to 0.1 m at the right,
+// ticks hanging towards the bottom edge to meet those of the fixed frequency scale
+// below. Everything but the title keeps its distance from the bottom edge.
 void Module1::PICG()
 {
     ScaleSteps s(*this, *surfaces_.G, reporter_, "PICG");
-    s.begin(0, 0, 0);
+    auto &trap = s.trap;
+
+    s.begin(2000, 600, 6600);
+    s.readHeight();
+    s.baseline(HT - 120, XB);
+    s.majorTicks(HT - 170, HT - 20);
+
+    trap.loop(NI, 0, 2, 1, [&] {
+        trap.loop(NJ, 2, 9, 1, [&] {
+            trap([&] { XPOS = XB - DIV * LOGT(NJ) - NI * DIV; });
+            s.digitTick(HT - 120, HT - 20, {}, HT - 170);
+        });
+    });
+
+    s.fineTicks(ScaleSteps::standardFineLoops(0, 2),
+                [&](double logM) { return XB - DIV * logM - NI * DIV; }, HT - 80, HT - 120);
+
+    s.decadeLabels(HT - 370, 50, {"100", "10", "1", "0.1"});
+    s.halfDecadeLabels(HT - 370, [&] { return XB - (NI + LOGT(5)) * DIV - 50; },
+                       {"0.5", "5", "50"});
+    s.printAt(2600, 100, QStringLiteral("Antenna Diameter (metres)"));
 }
