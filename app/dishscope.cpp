@@ -3,6 +3,7 @@
 #include "app/instructions_text.h"
 #include "app/layout.h"
 #include "app/sunken_panel.h"
+#include "scales/scale_readings.h"
 #include "scales/scale_strip.h"
 #include "scales/twips.h"
 #include "scales/typeface.h"
@@ -69,6 +70,7 @@ Dishscope::Dishscope()
     buildBottomRow();
     buildNomogramView();
     setTabOrder();
+    addReadingAids();
 }
 
 template <class W>
@@ -201,6 +203,55 @@ void Dishscope::setTabOrder()
                                     picPICJ, picPICK,   cmdInfo,     cmdInstr, picIco};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+static void describe(QWidget *widget, const char *name, const char *description)
+{
+    widget->setAccessibleName(QString::fromUtf8(name));
+    widget->setAccessibleDescription(QString::fromUtf8(description));
+}
+
+// The value under the pointer as a tooltip on every scale, and for screen readers
+// a name and a purpose for every strip, bar and button.
+void Dishscope::addReadingAids()
+{
+    picPICA->setReading(readings::UpperDiameter);
+    picPICB->setReading(readings::UpperFrequency);
+    picPICC->setReading(readings::Beamwidth);
+    picPICD->setReading(readings::Gain);
+    picPICE->setReading(readings::Efficiency);
+    picPICF->setReading(readings::FarFieldRange);
+    picPICG->setReading(readings::LowerDiameter);
+    picPICH->setReading(readings::LowerFrequency);
+
+    describe(picPICA, "Upper antenna diameter scale",
+             "Antenna diameter from 0.1 to 100 metres. Fixed: set a frequency under the "
+             "diameter.");
+    describe(picPICB, "Upper frequency scale",
+             "Frequency from 0.01 to 100 GHz. Slides with the upper slide bar.");
+    describe(picPICC, "Beamwidth scale",
+             "Beamwidth from 100 down to 0.03 degrees, read under the 3dB and 10dB marks. "
+             "Slides with the upper slide bar.");
+    describe(picPICD, "Gain scale",
+             "Gain from 0 to 75 dBi, read above the aperture efficiency. Slides with the "
+             "upper slide bar.");
+    describe(picPICE, "Efficiency scale", "Aperture efficiency from 10 to 100 percent. Fixed.");
+    describe(picPICF, "Far-field range scale",
+             "Far-field distance from 1 to 10,000 metres, read under the mark. Slides with "
+             "the lower slide bar, twice as fast as the lower antenna diameter scale.");
+    describe(picPICG, "Lower antenna diameter scale",
+             "Antenna diameter from 0.1 to 100 metres. Slides with the lower slide bar: set "
+             "the diameter against a frequency.");
+    describe(picPICH, "Lower frequency scale", "Frequency from 0.01 to 100 GHz. Fixed.");
+
+    describe(scrSCROLL, "Upper slide bar",
+             "Slides the frequency, beamwidth and gain scales of the upper nomogram.");
+    describe(scrSCROLL2, "Lower slide bar",
+             "Slides the antenna diameter and far-field range scales of the lower nomogram.");
+
+    describe(cmdInstr, "Instructions", "Shows how to read the nomograms.");
+    describe(cmdInfo, "Company information", "Shows the company information page.");
+    describe(cmdNomogram, "Nomogram", "Returns to the nomogram view.");
 }
 
 void Dishscope::load()

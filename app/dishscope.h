@@ -67,4 +67,5 @@ private:
     void buildBottomRow();
     void buildNomogramView();
     void setTabOrder();
+    void addReadingAids();
 };

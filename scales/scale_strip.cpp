@@ -1,10 +1,13 @@
 #include "scales/scale_strip.h"
 
+#include "scales/scale_readings.h"
 #include "scales/twips.h"
 #include "scales/typeface.h"
 
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
 namespace {
@@ -106,6 +109,61 @@ void ScaleStrip::setLeftTwips(float left)
 {
     leftTwips_ = left;
     move(twips::toPixels(left), y());
+    followPointer();
+}
+
+void ScaleStrip::setReading(const ScaleReading &reading)
+{
+    reading_ = &reading;
+}
+
+QString ScaleStrip::readingAt(QPoint pos) const
+{
+    if (!reading_ || !rect().contains(pos))
+        return {};
+    // A pixel of the view holds the twips that round to it. The strip's exact Left,
+    // not its whole-pixel place, says which part of the scale lies there, so the
+    // reading agrees with the fixed scales and marks it stands against.
+    const double x = (this->x() + pos.x()) * twips::PerPixel - leftTwips_;
+    const std::optional<double> value = reading_->valueUnderPixel(x, twips::PerPixel / 2);
+    return value ? reading_->text(*value) : QString();
+}
+
+void ScaleStrip::showReading(QPoint pos)
+{
+    const QString text = readingAt(pos);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(mapToGlobal(pos), text, this);
+}
+
+// When the strip slides under a resting pointer, the value under the pointer
+// changes; a tip that is showing is brought up to date, or hidden once the
+// pointer is no longer over the scale.
+void ScaleStrip::followPointer()
+{
+    if (!rest_ || !QToolTip::isVisible())
+        return;
+    if (parentWidget()->childAt(*rest_) != this) {
+        rest_.reset();
+        QToolTip::hideText();
+        return;
+    }
+    showReading(*rest_ - pos());
+}
+
+bool ScaleStrip::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && reading_) {
+        const QPoint at = static_cast<QHelpEvent *>(event)->pos();
+        rest_ = mapToParent(at);
+        showReading(at);
+        return true;
+    }
+    if (event->type() == QEvent::Leave)
+        rest_.reset();
+    return QWidget::event(event);
 }
 
 void ScaleStrip::render(qreal ratio)

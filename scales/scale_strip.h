@@ -5,6 +5,9 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
+
+struct ScaleReading;
 
 // A white strip that carries one scale. Everything drawn into it is recorded in
 // twips and painted from that record into a pixmap kept at the screen's pixel
@@ -33,16 +36,29 @@ public:
     float leftTwips() const { return leftTwips_; }
     void setLeftTwips(float left);
 
+    // What the scale reads along the strip; the strip keeps a reference. With one
+    // set, a pointer resting on the strip shows the value under it as a tooltip.
+    void setReading(const ScaleReading &reading);
+    // The tooltip text for a point of the strip in pixels: empty off the scale's ticks.
+    QString readingAt(QPoint pos) const;
+
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void record(DrawOp drawn);
     void render(qreal ratio);
+    void showReading(QPoint pos);
+    void followPointer();
 
     DisplayList ops_;
     float heightTwips_;
     float leftTwips_ = 0;
     QPixmap kept_;
     int renderCount_ = 0;
+    const ScaleReading *reading_ = nullptr;
+    // Where the pointer last rested on the strip, in the container's pixels, which
+    // do not move when the strip slides.
+    std::optional<QPoint> rest_;
 };
