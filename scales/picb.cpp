@@ -6,18 +6,12 @@
 void Module1::PICB()
 {
     ScaleSteps s(*this, *surfaces_.B, reporter_, "PICB");
-    auto &trap = s.trap;
 
     s.begin(2000, 300, 8300);
     s.baseline(100, XB);
     s.majorTicks(0, 150);
 
-    trap.loop(NI, 0, 3, 1, [&] {
-        trap.loop(NJ, 2, 9, 1, [&] {
-            trap([&] { XPOS = DIV * LOGT(NJ) + XA + NI * DIV; });
-            s.digitTick(100, 0, {}, 150);
-        });
-    });
+    s.digitTicks(3, [&] { return DIV * LOGT(NJ) + XA + NI * DIV; }, 100, 0, {}, 150);
 
     s.fineTicks(ScaleSteps::standardFineLoops(0, 3),
                 [&](double logM) { return DIV * logM + XA + NI * DIV; }, 100, 30);

@@ -15,12 +15,7 @@ void Module1::PICC()
     s.majorTicks(0, 150);
 
     // Decade 3 (200 to 900 degrees) falls left of the strip and leaves no mark.
-    trap.loop(NI, 0, 3, 1, [&] {
-        trap.loop(NJ, 2, 9, 1, [&] {
-            trap([&] { XPOS = XB - DIV * LOGT(NJ) - NI * DIV; });
-            s.digitTick(100, 0, {}, 150);
-        });
-    });
+    s.digitTicks(3, [&] { return XB - DIV * LOGT(NJ) - NI * DIV; }, 100, 0, {}, 150);
     trap.loop(NJ, 3, 9, 1, [&] {
         trap([&] { XPOS = XB + DIV - DIV * LOGT(NJ); });
         s.digitTick(100, 0, {}, 150);

@@ -12,12 +12,7 @@ void Module1::PICF()
     s.baseline(100, XB);
     s.majorTicks(0, 150);
 
-    trap.loop(NI, 0, 3, 1, [&] {
-        trap.loop(NJ, 2, 9, 1, [&] {
-            trap([&] { XPOS = XB - DIV * LOGT(NJ) - NI * DIV; });
-            s.digitTick(100, 0, {}, 150);
-        });
-    });
+    s.digitTicks(3, [&] { return XB - DIV * LOGT(NJ) - NI * DIV; }, 100, 0, {}, 150);
 
     s.fineTicks(ScaleSteps::standardFineLoops(0, 3),
                 [&](double logM) { return XB - DIV * logM - NI * DIV; }, 100, 30);

@@ -6,19 +6,13 @@
 void Module1::PICG()
 {
     ScaleSteps s(*this, *surfaces_.G, reporter_, "PICG");
-    auto &trap = s.trap;
 
     s.begin(2000, 600, 6600);
     s.readHeight();
     s.baseline(HT - 120, XB);
     s.majorTicks(HT - 170, HT - 20);
 
-    trap.loop(NI, 0, 2, 1, [&] {
-        trap.loop(NJ, 2, 9, 1, [&] {
-            trap([&] { XPOS = XB - DIV * LOGT(NJ) - NI * DIV; });
-            s.digitTick(HT - 120, HT - 20, {}, HT - 170);
-        });
-    });
+    s.digitTicks(2, [&] { return XB - DIV * LOGT(NJ) - NI * DIV; }, HT - 120, HT - 20, {}, HT - 170);
 
     s.fineTicks(ScaleSteps::standardFineLoops(0, 2),
                 [&](double logM) { return XB - DIV * logM - NI * DIV; }, HT - 80, HT - 120);

@@ -7,18 +7,12 @@
 void Module1::PICH()
 {
     ScaleSteps s(*this, *surfaces_.H, reporter_, "PICH");
-    auto &trap = s.trap;
 
     s.begin(1000, 300, 4300);
     s.baseline(100, XB);
     s.majorTicks(0, 150);
 
-    trap.loop(NI, 0, 3, 1, [&] {
-        trap.loop(NJ, 2, 9, 1, [&] {
-            trap([&] { XPOS = DIV * LOGT(NJ) + XA + NI * DIV; });
-            s.digitTick(100, 0, {}, 150);
-        });
-    });
+    s.digitTicks(3, [&] { return DIV * LOGT(NJ) + XA + NI * DIV; }, 100, 0, {}, 150);
 
     s.fineTicks({{1, 2, 8, 2, 0, 3}}, [&](double logM) { return DIV * logM + XA + NI * DIV; },
                 100, 30);

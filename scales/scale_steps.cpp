@@ -44,6 +44,17 @@ void ScaleSteps::digitTick(double yStart, double yEdge, Colour out, double yLong
     trap([&] { canvas.lineTo(m.XPOS, m.YPOS, colours::Blue); });
 }
 
+void ScaleSteps::digitTicks(int lastDecade, const std::function<double()> &xRule, double yStart,
+                            double yEdge, Colour out, double yLong)
+{
+    trap.loop(m.NI, 0, lastDecade, 1, [&] {
+        trap.loop(m.NJ, 2, 9, 1, [&] {
+            trap([&] { m.XPOS = xRule(); });
+            digitTick(yStart, yEdge, out, yLong);
+        });
+    });
+}
+
 void ScaleSteps::fineTick(double yStart, double yEnd, Colour colour)
 {
     trap([&] { m.YPOS = yStart; });

@@ -30,6 +30,9 @@ public:
     // A digit tick at XPOS: YPOS = yStart, point-set, line-to yEdge in `out`, then
     // back in blue to YPOS, which the digit 5 first moves on to yLong.
     void digitTick(double yStart, double yEdge, Colour out, double yLong);
+    // The digit ticks 2 to 9 of the decades NI = 0 to lastDecade, XPOS by the rule.
+    void digitTicks(int lastDecade, const std::function<double()> &xRule, double yStart,
+                    double yEdge, Colour out, double yLong);
     // A fine tick at XPOS: YPOS = yStart, point-set, line-to yEnd in `colour`.
     void fineTick(double yStart, double yEnd, Colour colour = {});
 
