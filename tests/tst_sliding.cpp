@@ -8,21 +8,6 @@
 
 namespace {
 
-QRect partOf(QScrollBar *bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-}
-
 QList<float> leftsOf(Dishscope &w)
 {
     QList<float> lefts;

@@ -27,21 +27,6 @@ constexpr int ArrowStep = 10;
 
 enum class View { Nomogram, Instructions, CompanyInfo };
 
-QRect partOf(QScrollBar *bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-}
-
 // A strip and the rule that places it, or no rule for a fixed strip.
 struct Placed
 {

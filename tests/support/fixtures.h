@@ -9,6 +9,7 @@
 #include "support/modal_watchdog.h"
 
 #include <QStringList>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
@@ -44,6 +45,10 @@ struct StartedProgram
     Dishscope window;
     Module1 module{window, reporter, clock};
 };
+
+class QScrollBar;
+// Where a part of a scroll bar (thumb, arrows, track) stands, in the bar's pixels.
+QRect partOf(QScrollBar *bar, QStyle::SubControl part);
 
 class ScaleStrip;
 // The eight strips in drawing order A to H.
