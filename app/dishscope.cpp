@@ -34,10 +34,20 @@ void setBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-// A picture at its natural size, from its high-density variant where the screen has one.
-QPixmap picture(const QString &path, QSize size, qreal ratio)
+// A picture at its natural size. Only the variant the screen uses is decoded: the
+// high-density one ("@2x") on screens of more than one device pixel per pixel.
+QPixmap picture(const QString &path, qreal ratio)
 {
-    return QIcon(path).pixmap(size, ratio);
+    if (ratio > 1) {
+        QString dense = path;
+        dense.insert(dense.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+        QPixmap pixmap(dense);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2);
+            return pixmap;
+        }
+    }
+    return QPixmap(path);
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)
@@ -114,7 +124,7 @@ void Dishscope::buildBottomRow()
 {
     const qreal ratio = devicePixelRatioF();
     picIco = placed(new QLabel(this), "picIco");
-    picIco->setPixmap(picture(QStringLiteral(":/icon.png"), QSize(32, 32), ratio));
+    picIco->setPixmap(picture(QStringLiteral(":/icon.png"), ratio));
     picIco->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIco->setFocusPolicy(Qt::StrongFocus);
     picIco->hide();
@@ -124,13 +134,16 @@ void Dishscope::buildBottomRow()
 
     picPICK = placed(new SunkenPanel(this), "picPICK");
     picPICK->setFocusPolicy(Qt::StrongFocus);
-    new InstructionsText(picPICK->client());
+    picPICK->setContentOnFirstShow([](QWidget *client) { return new InstructionsText(client); });
 
     picPICJ = placed(new SunkenPanel(this), "picPICJ");
     picPICJ->setFocusPolicy(Qt::StrongFocus);
-    auto *company = new QLabel(picPICJ->client());
-    company->setPixmap(picture(QStringLiteral(":/company.png"), QSize(443, 525), ratio));
-    company->adjustSize();
+    picPICJ->setContentOnFirstShow([ratio](QWidget *client) {
+        auto *company = new QLabel(client);
+        company->setPixmap(picture(QStringLiteral(":/company.png"), ratio));
+        company->adjustSize();
+        return company;
+    });
 
     cmdNomogram = viewButton(this, "cmdNomogram", QStringLiteral("Nomogram"));
 
@@ -155,7 +168,7 @@ void Dishscope::buildNomogramView()
     // Labels and marks first: the strips created after them lie in front, so of
     // each mark only the part above its strip shows.
     Image1 = placed(new QLabel(view), "Image1");
-    Image1->setPixmap(picture(QStringLiteral(":/logo.png"), QSize(300, 99), devicePixelRatioF()));
+    Image1->setPixmap(picture(QStringLiteral(":/logo.png"), devicePixelRatioF()));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblDate = placed(new QLabel(view), "lblDate");

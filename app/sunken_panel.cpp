@@ -21,3 +21,17 @@ void SunkenPanel::place(const QRect &geometry)
     client_->setGeometry(QRect(QPoint(frameWidth(), frameWidth()),
                                geometry.size() - QSize(2, 2) * frameWidth()));
 }
+
+void SunkenPanel::setContentOnFirstShow(std::function<QWidget *(QWidget *)> make)
+{
+    makeContent_ = std::move(make);
+}
+
+void SunkenPanel::showEvent(QShowEvent *event)
+{
+    if (makeContent_) {
+        makeContent_(client_)->show();
+        makeContent_ = nullptr;
+    }
+    QFrame::showEvent(event);
+}

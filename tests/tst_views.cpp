@@ -49,6 +49,7 @@ private slots:
     void everyTransition_data();
     void everyTransition();
     void slidingSurvivesARoundTrip();
+    void panelsShowTheirPictures();
 };
 
 void ViewsTest::startsInNomogramView()
@@ -102,6 +103,31 @@ void ViewsTest::slidingSurvivesARoundTrip()
         after << strip->leftTwips();
     QCOMPARE(after, lefts);
     QCOMPARE(w.grab().toImage(), before);
+}
+
+void ViewsTest::panelsShowTheirPictures()
+{
+    StartedProgram program;
+    Dishscope &w = program.window;
+
+    click(w, Instructions);
+    auto *instructions = w.picPICK->client()->findChild<QLabel *>(QStringLiteral("instructionsText"));
+    QVERIFY(instructions && instructions->isVisible());
+    QCOMPARE(instructions->geometry(), QRect(0, 0, 382, 234));
+    QVERIFY(instructions->text().contains(QLatin1String("upper nomogram")));
+    QVERIFY(instructions->text().contains(QLatin1String("far-field distance")));
+    QVERIFY(instructions->heightForWidth(382) <= 234); // the whole text fits its panel
+
+    click(w, CompanyInfo);
+    auto *company = w.picPICJ->client()->findChild<QLabel *>();
+    QVERIFY(company && company->isVisible());
+    QCOMPARE(company->pos(), QPoint(0, 0));
+    QCOMPARE(company->pixmap().deviceIndependentSize(), QSizeF(443, 525));
+
+    // Showing a view again builds nothing new.
+    click(w, Nomogram);
+    click(w, CompanyInfo);
+    QCOMPARE(w.picPICJ->client()->findChildren<QLabel *>().size(), 1);
 }
 
 BEAMWISE_TEST_MAIN(ViewsTest)
