@@ -17,6 +17,12 @@ struct DrawOp
     Colour colour;
     double size = 0;
     QString text;
+
+    friend bool operator==(const DrawOp &a, const DrawOp &b)
+    {
+        return a.kind == b.kind && a.x == b.x && a.y == b.y && a.colour == b.colour
+            && a.size == b.size && a.text == b.text;
+    }
 };
 
 using DisplayList = std::vector<DrawOp>;

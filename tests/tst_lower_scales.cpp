@@ -87,39 +87,8 @@ bool near(double a, double b, double within = Tolerance) { return std::fabs(a - 
 
 QString describe(const QPointF &p) { return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y()); }
 
-bool sameOps(const DisplayList &a, const DisplayList &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const DrawOp &p = a[i];
-        const DrawOp &q = b[i];
-        if (p.kind != q.kind || p.x != q.x || p.y != q.y || p.colour != q.colour || p.size != q.size
-            || p.text != q.text)
-            return false;
-    }
-    return true;
-}
 
-// Window pixel column of an x in twips of the nomogram view, and row of a y.
-int viewColumn(double xTwips) { return 16 + 2 + int(xTwips / 15); }
-int viewRow(double yTwips) { return 13 + 2 + int(yTwips / 15); }
-
-bool isPureRed(QRgb rgb) { return qRed(rgb) == 255 && qGreen(rgb) == 0 && qBlue(rgb) == 0; }
 bool isPureBlue(QRgb rgb) { return qRed(rgb) == 0 && qGreen(rgb) == 0 && qBlue(rgb) == 255; }
-bool isMark(QRgb rgb) { return qRed(rgb) == 0xC0 && qGreen(rgb) == 0 && qBlue(rgb) == 0xC0; }
-
-// The columns from first to last (inclusive) of one image row whose pixel passes the test.
-template <class Test>
-QList<int> columnsWhere(const QImage &image, int row, int first, int last, Test test)
-{
-    QList<int> found;
-    for (int column = first; column <= last; ++column) {
-        if (test(image.pixel(column, row)))
-            found << column;
-    }
-    return found;
-}
 
 // Where a printed text's ink lies, in pixels of its strip, drawn as the strip draws it.
 QRectF inkOf(const PrintedText &text)
@@ -495,7 +464,7 @@ void LowerScalesTest::onlyTheDiameterScaleReadsTheHeight()
 
     OneScale laidOut(procedure);
     if (reports.isEmpty()) {
-        QVERIFY(sameOps(other.displayList(), laidOut.strip->displayList()));
+        QVERIFY(other.displayList() == laidOut.strip->displayList());
     } else {
         // The drawing goes on after the failed read, with every text still printed.
         QCOMPARE(resolve(other.displayList()).texts.size(), laidOut.drawing().texts.size());

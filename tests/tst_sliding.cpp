@@ -28,20 +28,6 @@ struct MoveCounter : QObject
     }
 };
 
-// Columns of the grabbed window in [from, to] on a row whose pixel is pure red.
-QList<int> redColumns(const QImage &shot, int row, int from, int to)
-{
-    QList<int> columns;
-    for (int x = from; x <= to; ++x)
-        if (shot.pixelColor(x, row) == QColor(255, 0, 0))
-            columns << x;
-    return columns;
-}
-
-// Window pixel of a point of the nomogram view given in twips.
-int viewColumn(double xTwips) { return 18 + int(xTwips / 15); }
-int viewRow(double yTwips) { return 15 + int(yTwips / 15); }
-
 } // namespace
 
 class SlidingTest : public QObject
@@ -248,8 +234,8 @@ void SlidingTest::tenGigahertzStandsUnderOneMetre()
     // 1 m stands at x 4600 of the fixed diameter strip (Left 1168), 10 GHz at x 6300 of
     // the frequency strip: both at 5768 of the view to a tenth of a twip.
     const int expected = viewColumn(5768);
-    const QList<int> diameter = redColumns(shot, viewRow(3105 + 610), expected - 6, expected + 6);
-    const QList<int> frequency = redColumns(shot, viewRow(3735 + 50), expected - 6, expected + 6);
+    const QList<int> diameter = columnsWhere(shot, viewRow(3105 + 610), expected - 6, expected + 6, isPureRed);
+    const QList<int> frequency = columnsWhere(shot, viewRow(3735 + 50), expected - 6, expected + 6, isPureRed);
     QCOMPARE(diameter.size(), 1);
     QCOMPARE(frequency.size(), 1);
     QCOMPARE(frequency.first(), diameter.first());

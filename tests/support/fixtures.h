@@ -8,6 +8,7 @@
 #include "app/application.h"
 #include "support/modal_watchdog.h"
 
+#include <QImage>
 #include <QStringList>
 #include <QStyle>
 #include <QTest>
@@ -45,6 +46,26 @@ struct StartedProgram
     Dishscope window;
     Module1 module{window, reporter, clock};
 };
+
+// Pixel of a grabbed window that shows a point of the nomogram view given in
+// twips: the view's client area starts inside picPIC's two-pixel frame.
+inline int viewColumn(double xTwips) { return 16 + 2 + int(xTwips / 15); }
+inline int viewRow(double yTwips) { return 13 + 2 + int(yTwips / 15); }
+inline QPoint inView(double xTwips, double yTwips) { return QPoint(viewColumn(xTwips), viewRow(yTwips)); }
+
+inline bool isPureRed(QRgb rgb) { return qRed(rgb) == 255 && qGreen(rgb) == 0 && qBlue(rgb) == 0; }
+inline bool isMark(QRgb rgb) { return qRed(rgb) == 0xC0 && qGreen(rgb) == 0 && qBlue(rgb) == 0xC0; }
+
+// The columns from first to last (inclusive) of one image row whose pixel passes the test.
+template <class Test>
+QList<int> columnsWhere(const QImage &image, int row, int first, int last, Test test)
+{
+    QList<int> columns;
+    for (int x = first; x <= last; ++x)
+        if (test(image.pixel(x, row)))
+            columns << x;
+    return columns;
+}
 
 class QScrollBar;
 // Where a part of a scroll bar (thumb, arrows, track) stands, in the bar's pixels.
