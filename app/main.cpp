@@ -1,15 +1,10 @@
 #include "app/application.h"
-#include "app/dishscope.h"
-#include "app/message_box_reporter.h"
-#include "app/module1.h"
+#include "app/program.h"
 
 int main(int argc, char **argv)
 {
     auto app = createApplication(argc, argv);
-    Dishscope window;
-    MessageBoxReporter reporter;
-    SystemClock clock;
-    Module1 module(window, reporter, clock);
-    module.MAIN();
+    Program program;
+    program.module.MAIN();
     return app->exec();
 }

@@ -2,9 +2,7 @@
 // moving one bare widget by a pixel with its repaint, measured in one run.
 
 #include "app/application.h"
-#include "app/dishscope.h"
-#include "app/message_box_reporter.h"
-#include "app/module1.h"
+#include "app/program.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>
@@ -34,11 +32,9 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     auto app = createApplication(argc, argv);
 
-    Dishscope window;
-    MessageBoxReporter reporter;
-    SystemClock clock;
-    Module1 module(window, reporter, clock);
-    module.MAIN();
+    Program program;
+    Dishscope &window = program.window;
+    program.module.MAIN();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
 

@@ -5,9 +5,7 @@
 //   bench_startup --child beamwise|bare   one start-up, reports on stdout
 
 #include "app/application.h"
-#include "app/dishscope.h"
-#include "app/message_box_reporter.h"
-#include "app/module1.h"
+#include "app/program.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -52,12 +50,9 @@ int child(int argc, char **argv, bool bare)
         window.show();
         return app->exec();
     }
-    Dishscope window;
-    window.installEventFilter(&watcher);
-    MessageBoxReporter reporter;
-    SystemClock clock;
-    Module1 module(window, reporter, clock);
-    module.MAIN();
+    Program program;
+    program.window.installEventFilter(&watcher);
+    program.module.MAIN();
     return app->exec();
 }
 

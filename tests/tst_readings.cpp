@@ -132,6 +132,25 @@ void quietAboutRaising(QtMsgType type, const QMessageLogContext &context, const 
         passOn(type, context, message);
 }
 
+// Rows of strip, bar and Value: the fixed strips once, each moving strip at every Value.
+void everyStripAt(std::initializer_list<int> values)
+{
+    QTest::addColumn<int>("strip");
+    QTest::addColumn<int>("bar");
+    QTest::addColumn<int>("value");
+    QTest::newRow("picPICA") << int(A) << int(Fixed) << 0;
+    QTest::newRow("picPICE") << int(E) << int(Fixed) << 0;
+    QTest::newRow("picPICH") << int(H) << int(Fixed) << 0;
+    for (int value : values) {
+        const QByteArray at = " at " + QByteArray::number(value);
+        QTest::newRow("picPICB" + at) << int(B) << int(Upper) << value;
+        QTest::newRow("picPICC" + at) << int(C) << int(Upper) << value;
+        QTest::newRow("picPICD" + at) << int(D) << int(Upper) << value;
+        QTest::newRow("picPICF" + at) << int(F) << int(Lower) << value;
+        QTest::newRow("picPICG" + at) << int(G) << int(Lower) << value;
+    }
+}
+
 } // namespace
 
 class ReadingsTest : public QObject
@@ -348,20 +367,7 @@ void ReadingsTest::inverseReadsWholeDigitsAndSpansTheMarkedTicks()
 
 void ReadingsTest::tipAtEveryMajorTick_data()
 {
-    QTest::addColumn<int>("strip");
-    QTest::addColumn<int>("bar");
-    QTest::addColumn<int>("value");
-    QTest::newRow("picPICA") << int(A) << int(Fixed) << 0;
-    QTest::newRow("picPICE") << int(E) << int(Fixed) << 0;
-    QTest::newRow("picPICH") << int(H) << int(Fixed) << 0;
-    for (int value : {16380, 9000, 27001}) {
-        const QByteArray at = " at " + QByteArray::number(value);
-        QTest::newRow("picPICB" + at) << int(B) << int(Upper) << value;
-        QTest::newRow("picPICC" + at) << int(C) << int(Upper) << value;
-        QTest::newRow("picPICD" + at) << int(D) << int(Upper) << value;
-        QTest::newRow("picPICF" + at) << int(F) << int(Lower) << value;
-        QTest::newRow("picPICG" + at) << int(G) << int(Lower) << value;
-    }
+    everyStripAt({16380, 9000, 27001});
 }
 
 // The pointer on the view pixel that holds a major tick reads the tick's value to
@@ -502,20 +508,7 @@ void ReadingsTest::workedReadings()
 
 void ReadingsTest::noTipBeyondTheTicks_data()
 {
-    QTest::addColumn<int>("strip");
-    QTest::addColumn<int>("bar");
-    QTest::addColumn<int>("value");
-    QTest::newRow("picPICA") << int(A) << int(Fixed) << 0;
-    QTest::newRow("picPICE") << int(E) << int(Fixed) << 0;
-    QTest::newRow("picPICH") << int(H) << int(Fixed) << 0;
-    for (int value : {16380, 3001}) {
-        const QByteArray at = " at " + QByteArray::number(value);
-        QTest::newRow("picPICB" + at) << int(B) << int(Upper) << value;
-        QTest::newRow("picPICC" + at) << int(C) << int(Upper) << value;
-        QTest::newRow("picPICD" + at) << int(D) << int(Upper) << value;
-        QTest::newRow("picPICF" + at) << int(F) << int(Lower) << value;
-        QTest::newRow("picPICG" + at) << int(G) << int(Lower) << value;
-    }
+    everyStripAt({16380, 3001});
 }
 
 // The pixels that hold the end ticks read; their neighbours beyond, still on the
