@@ -132,6 +132,15 @@ void quietAboutRaising(QtMsgType type, const QMessageLogContext &context, const 
         passOn(type, context, message);
 }
 
+// A strip of a started program, once its bar (if it slides) stands at the Value.
+ScaleStrip *slidTo(StartedProgram &program, int bar, int value, int strip)
+{
+    QCoreApplication::processEvents();
+    if (QScrollBar *b = barOf(program.window, bar))
+        b->setValue(value);
+    return stripsOf(program.window).at(strip);
+}
+
 // Rows of strip, bar and Value: the fixed strips once, each moving strip at every Value.
 void everyStripAt(std::initializer_list<int> values)
 {
@@ -379,10 +388,7 @@ void ReadingsTest::tipAtEveryMajorTick()
     QFETCH(int, bar);
     QFETCH(int, value);
     StartedProgram program;
-    QCoreApplication::processEvents();
-    if (QScrollBar *b = barOf(program.window, bar))
-        b->setValue(value);
-    ScaleStrip *s = stripsOf(program.window).at(strip);
+    ScaleStrip *s = slidTo(program, bar, value, strip);
     const ScaleReading &r = readingOf(strip);
 
     for (double x : majorTicks(s)) {
@@ -440,10 +446,7 @@ void ReadingsTest::tipAtTicksOnWholePixels()
     QFETCH(double, tickX);
     QFETCH(QString, expected);
     StartedProgram program;
-    QCoreApplication::processEvents();
-    if (QScrollBar *b = barOf(program.window, bar))
-        b->setValue(value);
-    ScaleStrip *s = stripsOf(program.window).at(strip);
+    ScaleStrip *s = slidTo(program, bar, value, strip);
     const std::vector<double> ticks = majorTicks(s);
     QVERIFY(std::find(ticks.begin(), ticks.end(), tickX) != ticks.end());
     const double view = s->leftTwips() + tickX;
@@ -497,10 +500,7 @@ void ReadingsTest::workedReadings()
     QFETCH(int, viewPixel);
     QFETCH(QString, expected);
     StartedProgram program;
-    QCoreApplication::processEvents();
-    if (QScrollBar *b = barOf(program.window, bar))
-        b->setValue(value);
-    ScaleStrip *s = stripsOf(program.window).at(strip);
+    ScaleStrip *s = slidTo(program, bar, value, strip);
     rest(s, localAt(s, viewPixel));
     QVERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), expected);
@@ -519,10 +519,7 @@ void ReadingsTest::noTipBeyondTheTicks()
     QFETCH(int, bar);
     QFETCH(int, value);
     StartedProgram program;
-    QCoreApplication::processEvents();
-    if (QScrollBar *b = barOf(program.window, bar))
-        b->setValue(value);
-    ScaleStrip *s = stripsOf(program.window).at(strip);
+    ScaleStrip *s = slidTo(program, bar, value, strip);
     const ScaleReading &r = readingOf(strip);
 
     const int first = viewPixelOf(s, r.firstX());
