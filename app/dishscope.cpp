@@ -8,6 +8,7 @@
 #include "scales/twips.h"
 #include "scales/typeface.h"
 #include "slide/slide_bar.h"
+#include "slide/slide_handlers.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -205,8 +206,11 @@ void Dishscope::buildNomogramView()
 
     scrSCROLL2 = placed(new SlideBar(view), "scrSCROLL2");
     scrSCROLL = placed(new SlideBar(view), "scrSCROLL");
-    connect(scrSCROLL, &QScrollBar::valueChanged, this, &Dishscope::placeUpperStrips);
-    connect(scrSCROLL2, &QScrollBar::valueChanged, this, &Dishscope::placeLowerStrips);
+    // With Qt's tracking, valueChanged also fires live while the thumb is dragged.
+    connect(scrSCROLL, &QScrollBar::valueChanged, this,
+            [this](int value) { slide::placeUpper(value, *picPICB, *picPICC, *picPICD); });
+    connect(scrSCROLL2, &QScrollBar::valueChanged, this,
+            [this](int value) { slide::placeLower(value, *picPICF, *picPICG); });
 }
 
 void Dishscope::setTabOrder()

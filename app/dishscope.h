@@ -30,10 +30,6 @@ public:
     void showCompanyInfo();
     void showNomogram();
 
-    // Sliding: place the strips that follow each bar.
-    void placeUpperStrips();
-    void placeLowerStrips();
-
     // In creation order, which is the stacking order: later controls lie in front.
     QLabel *picIco;
     QPushButton *cmdInstr;

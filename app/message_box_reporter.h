@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/errors.h"
+#include "scales/errors.h"
 
 // Reports an error in a modal box with OK and Cancel and no icon; either answer
 // lets the procedure go on.

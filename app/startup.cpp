@@ -1,7 +1,8 @@
+#include "app/clock.h"
 #include "app/dishscope.h"
-#include "app/error_trap.h"
-#include "app/module1.h"
 #include "app/sunken_panel.h"
+#include "scales/error_trap.h"
+#include "scales/module1.h"
 #include "scales/scale_strip.h"
 #include "slide/slide_rules.h"
 

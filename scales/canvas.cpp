@@ -1,6 +1,6 @@
 #include "scales/canvas.h"
 
-#include "app/errors.h"
+#include "scales/errors.h"
 
 #include <cmath>
 #include <limits>

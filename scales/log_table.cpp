@@ -1,5 +1,5 @@
-#include "app/error_trap.h"
-#include "app/module1.h"
+#include "scales/error_trap.h"
+#include "scales/module1.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/error_trap.h"
-#include "app/module1.h"
+#include "scales/error_trap.h"
+#include "scales/module1.h"
 #include "scales/canvas.h"
 
 #include <QStringList>

@@ -1,21 +1,21 @@
-#include "app/dishscope.h"
+#include "slide/slide_handlers.h"
 
 #include "scales/scale_strip.h"
 #include "slide/slide_rules.h"
 
-#include <QScrollBar>
+namespace slide {
 
-// Sliding only moves strips; each carries its kept drawing along.
-
-void Dishscope::placeUpperStrips()
+void placeUpper(int value, ScaleStrip &frequency, ScaleStrip &beamwidth, ScaleStrip &gain)
 {
-    picPICB->setLeftTwips(slide::upperFrequencyLeft(scrSCROLL->value()));
-    picPICC->setLeftTwips(slide::beamwidthLeft(scrSCROLL->value()));
-    picPICD->setLeftTwips(slide::gainLeft(scrSCROLL->value()));
+    frequency.setLeftTwips(upperFrequencyLeft(value));
+    beamwidth.setLeftTwips(beamwidthLeft(value));
+    gain.setLeftTwips(gainLeft(value));
 }
 
-void Dishscope::placeLowerStrips()
+void placeLower(int value, ScaleStrip &farField, ScaleStrip &diameter)
 {
-    picPICF->setLeftTwips(slide::farFieldLeft(scrSCROLL2->value()));
-    picPICG->setLeftTwips(slide::lowerDiameterLeft(scrSCROLL2->value()));
+    farField.setLeftTwips(farFieldLeft(value));
+    diameter.setLeftTwips(lowerDiameterLeft(value));
 }
+
+} // namespace slide

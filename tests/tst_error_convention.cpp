@@ -1,4 +1,4 @@
-#include "app/error_trap.h"
+#include "scales/error_trap.h"
 #include "app/message_box_reporter.h"
 #include "scales/scale_strip.h"
 #include "support/failing_surface.h"

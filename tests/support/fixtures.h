@@ -2,8 +2,8 @@
 
 #include "app/clock.h"
 #include "app/dishscope.h"
-#include "app/errors.h"
-#include "app/module1.h"
+#include "scales/errors.h"
+#include "scales/module1.h"
 
 #include "app/application.h"
 #include "support/modal_watchdog.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/errors.h"
+#include "scales/errors.h"
 
 #include <QString>
 #include <cstdint>

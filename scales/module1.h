@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/clock.h"
-#include "app/errors.h"
+#include "scales/errors.h"
 
 #include <QString>
 #include <array>
 #include <cstdint>
 
+class Clock;
 class Dishscope;
 class Surface;
 
