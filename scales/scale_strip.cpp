@@ -187,8 +187,11 @@ void ScaleStrip::render(qreal ratio)
         const QPoint b(to.x(stroke.to.x()), to.y(stroke.to.y()));
         const QColor colour = toQColor(stroke.colour);
         if (a.x() == b.x() || a.y() == b.y()) {
-            // Ticks and baselines: exact pixel runs, both ends included.
-            const QRect run = QRect(a, b).normalized();
+            // Ticks and baselines: exact pixel runs, both ends included, whichever
+            // way they were drawn (QRect::normalized would drop the ends of a
+            // rectangle given bottom-up).
+            const QRect run(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                            QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
             painter.fillRect(run.x(), run.y(), run.width() - 1 + penWidth,
                              run.height() - 1 + penWidth, colour);
         } else {

@@ -1,0 +1,295 @@
+#include "app/layout.h"
+#include "app/message_box_reporter.h"
+#include "app/sunken_panel.h"
+#include "scales/error_trap.h"
+#include "scales/scale_readings.h"
+#include "support/fixtures.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QTimer>
+#include <cmath>
+
+// The window as a user meets it: what start-up shows, how failures are reported,
+// what covers what, the views, and the readings the bars slide to.
+
+namespace {
+
+// A strip whose n-th line-to (every one for n < 0) fails with a number.
+struct FailingStrip : ScaleStrip
+{
+    FailingStrip(int call, int number) : ScaleStrip(nullptr, 570), call(call), number(number) {}
+    void lineTo(float x, float y, Colour c) override
+    {
+        if (++calls == call || call < 0)
+            throw RuntimeError{number};
+        ScaleStrip::lineTo(x, y, c);
+    }
+    int calls = 0, call, number;
+};
+
+// The readings a user takes off the window, each where the nomogram says to read it.
+struct Readings { double frequencyUnder1m, beamwidthUnder3dB, gainAbove100, diameterOver10GHz, rangeUnderMark; };
+
+double middleOf(QWidget *mark) { return (mark->x() + mark->width() / 2.0) * 15; }
+
+Readings readOff(const Dishscope &w)
+{
+    using namespace readings;
+    const double oneMetre = w.picPICA->leftTwips() + UpperDiameter.position(1);
+    const double full = w.picPICE->leftTwips() + Efficiency.position(100);
+    const double tenGHz = w.picPICH->leftTwips() + LowerFrequency.position(10);
+    return {UpperFrequency.value(oneMetre - w.picPICB->leftTwips()),
+            Beamwidth.value(middleOf(w.lblCursor1) - w.picPICC->leftTwips()),
+            Gain.value(full - w.picPICD->leftTwips()),
+            LowerDiameter.value(tenGHz - w.picPICG->leftTwips()),
+            FarFieldRange.value(middleOf(w.lblCursor3) - w.picPICF->leftTwips())};
+}
+
+bool near(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
+
+// Whether every strip stands at its Left's nearest pixel and the readings agree
+// with the worked settings: 10 GHz under 1 m at 13235 with 40.48 dBi and 2.11°,
+// and 1 m over 10 GHz at 15080 with about 70 m, each bar moving its product by one
+// decade every 6400 (upper) or 16000 (lower) units.
+void checkReadings(const StartedProgram &p)
+{
+    for (ScaleStrip *s : p.strips())
+        QCOMPARE(s->x(), int(std::lround(s->leftTwips() / 15)));
+    const Readings r = readOff(p.window);
+    const double upper = (p.window.scrSCROLL->value() - 13235) / 6400.0;
+    const double lower = (p.window.scrSCROLL2->value() - 15080) / 16000.0;
+    QVERIFY2(near(std::log10(r.frequencyUnder1m), 1 - upper, 0.1 / 2000), qPrintable(QString::number(r.frequencyUnder1m)));
+    QVERIFY(near(std::log10(r.beamwidthUnder3dB), std::log10(2.11) + upper, 0.001));
+    QVERIFY(near(r.gainAbove100, 40.48 - 20 * upper, 0.005));
+    QVERIFY(near(std::log10(r.diameterOver10GHz), lower, 0.1 / 2000));
+    QVERIFY(near(std::log10(r.rangeUnderMark) - 2 * std::log10(r.diameterOver10GHz), std::log10(69.9), 0.001));
+}
+
+} // namespace
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpShowsTheWindowLast();
+    void failuresAreReportedAndDrawingGoesOn_data();
+    void failuresAreReportedAndDrawingGoesOn();
+    void checkedCountersAndTable();
+    void messageBoxAnswers();
+    void whatShowsIsNotCovered();
+    void viewButtons();
+    void slidingReadsTrue();
+};
+
+void WindowTest::startUpShowsTheWindowLast()
+{
+    StartedProgram p(false);
+    bool shown = false;
+    struct OnShow : QObject
+    {
+        std::function<void()> check;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::Show)
+                check();
+            return false;
+        }
+    } onShow;
+    onShow.check = [&] {
+        shown = true;
+        for (ScaleStrip *s : p.strips())
+            QVERIFY(!s->displayList().empty());
+        QCOMPARE(p.window.scrSCROLL->value(), 16380);
+        QCOMPARE(p.window.scrSCROLL2->value(), 16380);
+        QCOMPARE(p.window.lblDate->text(), QString("1 Mar 2027"));
+        QVERIFY(p.window.picPICJ->isHidden() && p.window.picPICK->isHidden() && p.window.cmdNomogram->isHidden());
+    };
+    p.window.installEventFilter(&onShow);
+    p.module.MAIN();
+    QVERIFY(shown && p.window.isVisible());
+    QCOMPARE(p.reporter.messages, QStringList());
+    QCOMPARE(p.window.minimumSize(), p.window.maximumSize());
+
+    // Every procedure empties MSG as it starts.
+    for (auto procedure : {&Module1::MAIN, &Module1::head, &Module1::LG, &Module1::PICA, &Module1::PICB,
+                           &Module1::PICC, &Module1::PICD, &Module1::PICE, &Module1::PICF, &Module1::PICG, &Module1::PICH}) {
+        p.module.MSG = "stale";
+        (p.module.*procedure)();
+        QCOMPARE(p.module.MSG, QString());
+    }
+}
+
+void WindowTest::failuresAreReportedAndDrawingGoesOn_data()
+{
+    QTest::addColumn<int>("call");
+    QTest::addColumn<int>("number");
+    QTest::newRow("one") << 3 << 480;
+    QTest::newRow("every stroke") << -1 << 480;
+    QTest::newRow("zero is silent") << 3 << 0;
+    QTest::newRow("negative is silent") << 3 << -7;
+}
+
+void WindowTest::failuresAreReportedAndDrawingGoesOn()
+{
+    QFETCH(int, call);
+    QFETCH(int, number);
+    StartedProgram reference;
+    const auto strokes = [](const ScaleStrip *s) {
+        return std::count_if(s->displayList().begin(), s->displayList().end(), [](auto &op) { return op.kind == DrawOp::LineTo; });
+    };
+    const int all = strokes(reference.window.picPICC), failed = call < 0 ? all : 1;
+
+    StartedProgram p(false);
+    FailingStrip failing(call, number);
+    const Dishscope &w = p.window;
+    Module1 module(p.window, {w.picPICA, w.picPICB, &failing, w.picPICD, w.picPICE, w.picPICF, w.picPICG, w.picPICH},
+                   p.reporter, p.clock);
+    module.MAIN();
+    const QString report = "Error in PICC()  Error number is  480";
+    QCOMPARE(p.reporter.messages, number > 0 ? QStringList(QList<QString>(failed, report)) : QStringList());
+    QCOMPARE(module.MSG, QString()); // MAIN's own steps went well after PICC's reports
+    // Only the failed strokes are missing: the procedure went on after each, and so did start-up.
+    QCOMPARE(strokes(&failing), all - failed);
+    QCOMPARE(p.window.picPICH->displayList(), reference.window.picPICH->displayList());
+    QVERIFY(p.window.isVisible());
+}
+
+void WindowTest::checkedCountersAndTable()
+{
+    RecordingReporter reporter;
+    QString msg;
+    Trap trap(msg, reporter, "Error in T()");
+    std::int16_t counter = 0;
+    QList<int> seen;
+    trap.loop(counter, 32757, 32767, 5, [&] { seen << counter; });
+    QCOMPARE(seen, (QList<int>{32757, 32762, 32767}));
+    QCOMPARE(reporter.messages, QStringList{"Error in T()  Error number is  6"});
+
+    StartedProgram p;
+    for (int digit = 2; digit <= 9; ++digit)
+        QVERIFY(near(p.module.LOGT(digit), std::log10(digit), 1e-15));
+    for (int index : {0, 1, 10})
+        QCOMPARE(p.module.LOGT(index), 0.0);
+    for (int index : {-1, 11})
+        QCOMPARE((trap([&] { p.module.LOGT(index); }), reporter.messages.last()), QString("Error in T()  Error number is  9"));
+}
+
+void WindowTest::messageBoxAnswers()
+{
+    QString seen;
+    QTimer::singleShot(50, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        seen = box->windowTitle() + '|' + box->text();
+        QCOMPARE(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        box->button(QMessageBox::Cancel)->click(); // either answer lets the procedure go on
+    });
+    MessageBoxReporter().report("Error in PICA()  Error number is  480");
+    QCOMPARE(seen, QString("Beamwise|Error in PICA()  Error number is  480"));
+}
+
+// Every control that should show is in front where its middle is and lies within
+// its container; of each mark, exactly the 150 twips above its strip show.
+void WindowTest::whatShowsIsNotCovered()
+{
+    StartedProgram p;
+    Dishscope &w = p.window;
+    const QList<QLabel *> marks{w.lblCursor1, w.lblCursor2, w.lblCursor3};
+    QList<QWidget *> controls;
+    for (QObject *o : w.children() + w.picPIC->client()->children())
+        if (auto *c = qobject_cast<QWidget *>(o); c && c->isVisible() && !marks.contains(c))
+            controls << c;
+    QCOMPARE(controls.size(), 19);
+    for (QWidget *c : controls) {
+        QWidget *top = c->parentWidget()->childAt(c->geometry().center());
+        QVERIFY2(top == c || c->isAncestorOf(top), qPrintable(c->objectName()));
+        QVERIFY(c->parentWidget() != &w || w.rect().contains(c->geometry()));
+    }
+    for (QLabel *mark : marks) {
+        const QPoint shows(mark->x() + mark->width() / 2, mark->y() + 150 / 15 - 1);
+        QCOMPARE(mark->parentWidget()->childAt(shows), mark);
+        QVERIFY(qobject_cast<ScaleStrip *>(mark->parentWidget()->childAt(shows + QPoint(0, 1))));
+    }
+    const QImage shot = w.grab().toImage();
+    QCOMPARE(shot.pixel(3, 3), qRgb(0xD5, 0x2B, 0x1E));
+    const QPoint view = w.picPIC->client()->mapTo(&w, QPoint());
+    QCOMPARE(shot.pixel(view + QPoint(5, 5)), qRgb(255, 255, 255));
+    QCOMPARE(shot.pixel(view + w.lblCursor3->geometry().topLeft() + QPoint(1, 2)), qRgb(0xC0, 0, 0xC0));
+}
+
+// Each view button leads to its view from every view, and the Nomogram button takes
+// the place of the button of the view it leaves.
+void WindowTest::viewButtons()
+{
+    StartedProgram p;
+    Dishscope &w = p.window;
+    const auto shows = [&] {
+        QString s;
+        for (QWidget *c : QList<QWidget *>{w.picPIC, w.picPICK, w.picPICJ, w.cmdInstr, w.cmdInfo, w.cmdNomogram})
+            s += c->isVisible() ? c->objectName() + ' ' : QString();
+        return s + QString::number(w.cmdNomogram->isVisible() ? w.cmdNomogram->x() * 15 : 0);
+    };
+    const QMap<QPushButton *, QString> after{{w.cmdInstr, "picPICK cmdInfo cmdNomogram 2280"},
+                                             {w.cmdInfo, "picPICJ cmdInstr cmdNomogram 6480"},
+                                             {w.cmdNomogram, "picPIC cmdInstr cmdInfo 0"}};
+    QCOMPARE(shows(), after[w.cmdNomogram]);
+    for (QPushButton *from : after.keys())
+        for (QPushButton *to : after.keys()) {
+            if (from->isVisible())
+                QTest::mouseClick(from, Qt::LeftButton);
+            if (to->isVisible()) {
+                QTest::mouseClick(to, Qt::LeftButton);
+                QCOMPARE(shows(), after[to]);
+            }
+        }
+}
+
+// Random use of the window, with the ends and the worked settings among it: after
+// every action the strips read true, one view shows, nothing was reported and no
+// scale was drawn again. Keys move the way they point, by the bar's step.
+void WindowTest::slidingReadsTrue()
+{
+    StartedProgram p;
+    Dishscope &w = p.window;
+    QCOMPARE(std::pair(w.scrSCROLL->minimum(), w.scrSCROLL2->maximum()), std::pair(0, 32767));
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QList<int> renders;
+    for (ScaleStrip *s : p.strips())
+        renders << s->renderCount();
+    QRandomGenerator random(20270301);
+    const QList<QPushButton *> buttons{w.cmdInstr, w.cmdInfo, w.cmdNomogram};
+    for (int i = 0; i < 1500; ++i) {
+        QScrollBar *bar = random.bounded(2) ? w.scrSCROLL : w.scrSCROLL2;
+        QScrollBar *other = bar == w.scrSCROLL ? w.scrSCROLL2 : w.scrSCROLL;
+        const auto still = other == w.scrSCROLL2 ? readOff(w).diameterOver10GHz : readOff(w).frequencyUnder1m;
+        const int from = bar->value();
+        switch (random.bounded(4)) {
+        case 0: bar->setValue(QList<int>{0, 13235, 15080, 32767}[random.bounded(4)]); break;
+        case 1: bar->setValue(random.bounded(32768)); break;
+        case 2:
+            QTest::keyClick(bar, i % 2 ? Qt::Key_Left : Qt::Key_Right);
+            QCOMPARE(bar->value() - from, i % 2 ? std::max(-10, -from) : std::min(10, 32767 - from));
+            break;
+        default:
+            if (QPushButton *b = buttons[random.bounded(3)]; b->isVisible())
+                QTest::mouseClick(b, Qt::LeftButton);
+        }
+        QCOMPARE(other == w.scrSCROLL2 ? readOff(w).diameterOver10GHz : readOff(w).frequencyUnder1m, still);
+        checkReadings(p);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(int(w.picPIC->isVisible()) + w.picPICK->isVisible() + w.picPICJ->isVisible(), 1);
+    }
+    QCOMPARE(p.reporter.messages, QStringList());
+    for (int i = 0; i < renders.size(); ++i)
+        QCOMPARE(p.strips()[i]->renderCount(), renders[i]);
+}
+
+BEAMWISE_TEST_MAIN(WindowTest)
+#include "tst_window.moc"
