@@ -2,6 +2,7 @@
 
 #include "app/instructions_text.h"
 #include "app/layout.h"
+#include "app/nomogram_commands.h"
 #include "app/sunken_panel.h"
 #include "scales/scale_readings.h"
 #include "scales/scale_strip.h"
@@ -82,6 +83,7 @@ Dishscope::Dishscope()
     buildNomogramView();
     setTabOrder();
     addReadingAids();
+    commands = new NomogramCommands(*this);
 }
 
 template <class W>
@@ -261,10 +263,9 @@ void Dishscope::addReadingAids()
              "the diameter against a frequency.");
     describe(picPICH, "Lower frequency scale", "Frequency from 0.01 to 100 GHz. Fixed.");
 
-    describe(scrSCROLL, "Upper slide bar",
-             "Slides the frequency, beamwidth and gain scales of the upper nomogram.");
-    describe(scrSCROLL2, "Lower slide bar",
-             "Slides the antenna diameter and far-field range scales of the lower nomogram.");
+    // Their descriptions carry the readings and follow the bars (NomogramCommands).
+    scrSCROLL->setAccessibleName(QStringLiteral("Upper slide bar"));
+    scrSCROLL2->setAccessibleName(QStringLiteral("Lower slide bar"));
 
     describe(cmdInstr, "Instructions", "Shows how to read the nomograms.");
     describe(cmdInfo, "Company information", "Shows the company information page.");

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class NomogramCommands;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -58,6 +59,8 @@ public:
     ScaleStrip *picPICA;
     QScrollBar *scrSCROLL2;
     QScrollBar *scrSCROLL;
+
+    NomogramCommands *commands;
 
 private:
     void buildBottomRow();

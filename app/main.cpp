@@ -1,10 +1,24 @@
 #include "app/application.h"
+#include "app/command_line.h"
+#include "app/nomogram_commands.h"
 #include "app/program.h"
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
+    const CommandLine command = readCommandLine(argc, argv);
+    if (command.exitNow)
+        return *command.exitNow;
+    if (command.readings) {
+        std::fputs(qUtf8Printable(commandLineReadings(command).join(QLatin1Char('\n')) + QLatin1Char('\n')), stdout);
+        return ExitOk;
+    }
+
     auto app = createApplication(argc, argv);
     Program program;
     program.module.MAIN();
+    if (command.antenna)
+        program.window.commands->setAntenna(*command.antenna, command.values);
     return app->exec();
 }

@@ -9,4 +9,7 @@ float gainLeft(int value) { return float(double(value) / 3.2 - 4574); }
 float farFieldLeft(int value) { return float(double(value) / 4 - 3731); }
 float lowerDiameterLeft(int value) { return float(double(value) / 8 - 900); }
 
+double upperValueFor(double frequencyLeft) { return (frequencyLeft + 4668) * 3.2; }
+double lowerValueFor(double diameterLeft) { return (diameterLeft + 900) * 8; }
+
 } // namespace slide

@@ -11,6 +11,10 @@ float gainLeft(int value);           // picPICD
 float farFieldLeft(int value);       // picPICF
 float lowerDiameterLeft(int value);  // picPICG
 
+// The Value, not rounded, at which a strip stands at the given Left.
+double upperValueFor(double frequencyLeft); // picPICB
+double lowerValueFor(double diameterLeft);  // picPICG
+
 constexpr int Minimum = 0;
 constexpr int Maximum = 32767;
 constexpr int StartValue = 16380;

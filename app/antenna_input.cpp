@@ -1,0 +1,124 @@
+#include "app/antenna_input.h"
+
+#include "scales/scale_readings.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+struct Unit
+{
+    const char *name;
+    double perUnit;
+};
+
+struct Kind
+{
+    const char *what;     // "diameter"
+    const char *example;  // "1.2 m"
+    std::vector<Unit> units; // the first is the default
+};
+
+const Kind Diameter{"diameter", "1.2 m", {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}, {"in", 0.0254}}};
+const Kind Frequency{"frequency", "12.5 GHz", {{"GHz", 1}, {"MHz", 1e-3}, {"kHz", 1e-6}, {"Hz", 1e-9}}};
+const Kind Efficiency{"efficiency", "60 %", {{"%", 1}}};
+
+QString unitList(const Kind &kind)
+{
+    QStringList names;
+    for (const Unit &unit : kind.units)
+        names << QString::fromLatin1(unit.name);
+    return names.size() == 1 ? names.first()
+                             : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ")
+            + names.last();
+}
+
+// The user's way of writing numbers first; then a plain dot, for those whose
+// locale writes a comma.
+std::optional<double> readNumber(const QString &text, const QLocale &locale)
+{
+    for (const QLocale &l : {locale, QLocale::c()}) {
+        bool ok = false;
+        const double value = l.toDouble(text, &ok);
+        if (ok)
+            return value;
+    }
+    return std::nullopt;
+}
+
+ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
+{
+    const QString text = typed.trimmed();
+    const QString example = QStringLiteral("for example %1").arg(QString::fromUtf8(kind.example));
+    if (text.isEmpty())
+        return {std::nullopt, QStringLiteral("Type a %1, %2.").arg(QLatin1String(kind.what), example)};
+
+    // The unit is the run of letters or the percent sign at the end.
+    static const QRegularExpression split(QStringLiteral("^(.*?)\\s*([A-Za-z%]*)$"));
+    const QRegularExpressionMatch parts = split.match(text);
+    QString number = parts.captured(1);
+    const QString unitText = parts.captured(2);
+
+    const Unit *unit = &kind.units.front();
+    if (!unitText.isEmpty()) {
+        unit = nullptr;
+        for (const Unit &u : kind.units)
+            if (unitText.compare(QLatin1String(u.name), Qt::CaseInsensitive) == 0)
+                unit = &u;
+        // "1e3" is a number, not 1 with a unit "e3"; a word alone is no number at all.
+        if (!unit && number.isEmpty())
+            return {std::nullopt, QStringLiteral("\u201C%1\u201D is not a number: type a %2 as a number with %3, %4.")
+                                      .arg(text, QLatin1String(kind.what), unitList(kind), example)};
+        if (!unit)
+            return {std::nullopt, QStringLiteral("\u201C%1\u201D is not a unit of %2: use %3, %4.")
+                                      .arg(unitText, QLatin1String(kind.what), unitList(kind), example)};
+    }
+    const std::optional<double> value = readNumber(number, locale);
+    if (!value || !std::isfinite(*value))
+        return {std::nullopt, QStringLiteral("\u201C%1\u201D is not a number: type a %2 such as %3.")
+                                  .arg(number, QLatin1String(kind.what), QString::fromUtf8(kind.example))};
+    if (*value <= 0)
+        return {std::nullopt, QStringLiteral("A %1 must be more than zero.").arg(QLatin1String(kind.what))};
+    return {Quantity{*value * unit->perUnit, QString::fromLatin1(unit->name), unit->perUnit}, QString()};
+}
+
+} // namespace
+
+ReadQuantity readDiameter(const QString &text, const QLocale &locale)
+{
+    return read(text, locale, Diameter);
+}
+
+ReadQuantity readFrequency(const QString &text, const QLocale &locale)
+{
+    return read(text, locale, Frequency);
+}
+
+ReadQuantity readEfficiency(const QString &text, const QLocale &locale)
+{
+    ReadQuantity result = read(text, locale, Efficiency);
+    if (result.quantity && (result.quantity->value < 10 || result.quantity->value > 100))
+        return {std::nullopt, QStringLiteral("The efficiency scale runs from 10 to 100 %.")};
+    return result;
+}
+
+QString Quantity::typed(const QLocale &locale) const
+{
+    return locale.toString(inTypedUnit(value), 'f', QLocale::FloatingPointShortest) + QLatin1Char(' ') + unit;
+}
+
+QString Quantity::inUnit(double base, const QLocale &locale) const
+{
+    const double v = inTypedUnit(base);
+    QString text = locale.toString(v, 'f', std::max(0, 2 - int(std::floor(std::log10(std::abs(v))))));
+    // Trailing zeros say nothing of a reach.
+    if (text.contains(locale.decimalPoint())) {
+        while (text.endsWith(locale.zeroDigit()))
+            text.chop(1);
+        if (text.endsWith(locale.decimalPoint()))
+            text.chop(locale.decimalPoint().size());
+    }
+    return text;
+}

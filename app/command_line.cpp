@@ -1,0 +1,101 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(message));
+    return ExitUnusable;
+}
+
+} // namespace
+
+CommandLine readCommandLine(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption diameter(QStringLiteral("diameter"),
+                                      QStringLiteral("Antenna diameter in m, cm, mm, ft or in (m if none)."),
+                                      QStringLiteral("value"));
+    const QCommandLineOption frequency(QStringLiteral("frequency"),
+                                       QStringLiteral("Frequency in Hz, kHz, MHz or GHz (GHz if none)."),
+                                       QStringLiteral("value"));
+    const QCommandLineOption efficiency(QStringLiteral("efficiency"),
+                                        QStringLiteral("Aperture efficiency in %, 10 to 100 (optional)."),
+                                        QStringLiteral("value"));
+    const QCommandLineOption readings(QStringLiteral("readings"),
+                                      QStringLiteral("Print the readings for the antenna and end, without a window."));
+    const QCommandLineOption exportTo(QStringLiteral("export"),
+                                      QStringLiteral("Write the nomogram to a PDF, SVG or PNG file and end, without a window."),
+                                      QStringLiteral("file"));
+    parser.addOptions({diameter, frequency, efficiency, readings, exportTo});
+
+    CommandLine command;
+    if (!parser.parse(arguments)) {
+        command.exitNow = fail(parser.errorText() + QStringLiteral(" (see beamwise --help)"));
+        return command;
+    }
+    if (parser.isSet(help) || parser.isSet(version)) {
+        // The help text names the program from the application object.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("beamwise"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("2.4"));
+        const QString text = parser.isSet(help) ? parser.helpText()
+                                                : QStringLiteral("beamwise 2.4\n");
+        std::fputs(qUtf8Printable(text), stdout);
+        command.exitNow = ExitOk;
+        return command;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        command.exitNow = fail(QStringLiteral("unexpected argument \u201C%1\u201D (see beamwise --help)")
+                                   .arg(parser.positionalArguments().first()));
+        return command;
+    }
+
+    const bool any = parser.isSet(diameter) || parser.isSet(frequency) || parser.isSet(efficiency);
+    if ((any || parser.isSet(readings)) && !(parser.isSet(diameter) && parser.isSet(frequency))) {
+        command.exitNow = fail(QStringLiteral("give both --diameter and --frequency, for example "
+                                              "--diameter 1.2m --frequency 12.5GHz"));
+        return command;
+    }
+    if (any) {
+        const ReadQuantity d = readDiameter(parser.value(diameter));
+        const ReadQuantity f = readFrequency(parser.value(frequency));
+        const ReadQuantity e = parser.isSet(efficiency) ? readEfficiency(parser.value(efficiency)) : ReadQuantity{};
+        for (const auto &[read, option] : {std::pair{&d, "--diameter"}, {&f, "--frequency"}, {&e, "--efficiency"}}) {
+            if (!read->error.isEmpty()) {
+                command.exitNow = fail(QStringLiteral("%1: %2").arg(QLatin1String(option), read->error));
+                return command;
+            }
+        }
+        const TypedAntenna antenna{*d.quantity, *f.quantity, e.quantity};
+        const auto placed = placeAntenna(antenna.diameter.value, antenna.frequency.value);
+        if (const auto *reach = std::get_if<OutOfReach>(&placed)) {
+            command.exitNow = fail(outOfReachText(*reach, antenna));
+            return command;
+        }
+        command.antenna = antenna;
+        command.values = std::get<BarValues>(placed);
+    }
+    command.readings = parser.isSet(readings);
+    command.exportFile = parser.value(exportTo);
+    return command;
+}
+
+QStringList commandLineReadings(const CommandLine &command)
+{
+    const NomogramReadings r = readNomogram(command.values.upper, command.values.lower,
+                                            command.antenna->efficiencyPercent());
+    return QStringList{antennaLine(*command.antenna)} + upperReadingLines(r) + lowerReadingLines(r);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/readings_text.h"
+
+#include <QObject>
+
+class Dishscope;
+class QAction;
+class SetAntennaDialog;
+
+// What the nomogram view offers beyond its bars, from its context menu and by
+// shortcut: set an antenna by typing it, and copy the readings. It also keeps each
+// bar's description for screen readers up to date with its nomogram's readings.
+class NomogramCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NomogramCommands(Dishscope &window);
+
+    // Moves both bars so that the antenna stands set, the way any other bar change
+    // moves them, and remembers it as typed.
+    void setAntenna(const TypedAntenna &antenna, BarValues values);
+    // The current readings, one a line; the antenna as typed first while the bars
+    // stand where it put them.
+    QStringList readings() const;
+
+    void openSetAntenna();
+    void copyReadings();
+
+    QAction *setAntennaAction;
+    QAction *copyReadingsAction;
+
+private:
+    NomogramReadings current() const;
+    void describeBars();
+
+    Dishscope &window_;
+    SetAntennaDialog *dialog_ = nullptr; // made when first opened
+    std::optional<TypedAntenna> antenna_;
+    BarValues setAt_{};
+};

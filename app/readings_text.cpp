@@ -1,0 +1,60 @@
+#include "app/readings_text.h"
+
+#include "scales/scale_readings.h"
+
+namespace {
+
+QString line(const QString &what, const std::optional<double> &value, const char *unit, const QLocale &locale)
+{
+    return what + QStringLiteral(": ")
+        + (value ? threeFigures(*value, locale) + QString::fromUtf8(unit) : QStringLiteral("off the scale"));
+}
+
+} // namespace
+
+QStringList upperReadingLines(const NomogramReadings &r, const QLocale &locale)
+{
+    QStringList lines{line(QStringLiteral("Gain at 100 % efficiency"), r.gainAtFullEfficiency, " dBi", locale)};
+    if (r.efficiency)
+        lines << line(QStringLiteral("Gain at %1 % efficiency").arg(locale.toString(*r.efficiency, 'f', QLocale::FloatingPointShortest)),
+                      r.gainAtEfficiency, " dBi", locale);
+    lines << line(QStringLiteral("Beamwidth under the 3dB mark"), r.beamwidth3dB, "\u00B0", locale)
+          << line(QStringLiteral("Beamwidth under the 10dB mark"), r.beamwidth10dB, "\u00B0", locale);
+    return lines;
+}
+
+QStringList lowerReadingLines(const NomogramReadings &r, const QLocale &locale)
+{
+    return {line(QStringLiteral("Far-field range"), r.farFieldRange, " m", locale)};
+}
+
+QString antennaLine(const TypedAntenna &a, const QLocale &locale)
+{
+    QString text = QStringLiteral("Antenna: %1 at %2").arg(a.diameter.typed(locale), a.frequency.typed(locale));
+    if (a.efficiency)
+        text += QStringLiteral(", %1 efficiency").arg(a.efficiency->typed(locale));
+    return text;
+}
+
+QString outOfReachText(const OutOfReach &reach, const TypedAntenna &a, const QLocale &locale)
+{
+    const Quantity &quantity = reach.what == OutOfReach::Diameter || reach.what == OutOfReach::LowerDiameter
+        ? a.diameter
+        : a.frequency;
+    const QString range = QStringLiteral("%1 to %2 %3").arg(quantity.inUnit(reach.low, locale),
+                                                             quantity.inUnit(reach.high, locale), quantity.unit);
+    const QString typed = quantity.typed(locale);
+    switch (reach.what) {
+    case OutOfReach::Diameter:
+        return QStringLiteral("%1 is off the diameter scales, which run from %2.").arg(typed, range);
+    case OutOfReach::Frequency:
+        return QStringLiteral("%1 is off the frequency scales, which run from %2.").arg(typed, range);
+    case OutOfReach::UpperFrequency:
+        return QStringLiteral("Out of reach: under %1 the upper nomogram can set frequencies from %2 only.")
+            .arg(a.diameter.typed(locale), range);
+    case OutOfReach::LowerDiameter:
+        return QStringLiteral("Out of reach: over %1 the lower nomogram can set diameters from %2 only.")
+            .arg(a.frequency.typed(locale), range);
+    }
+    return {};
+}
