@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-// The instructions view: a title line and two paragraphs, centred, black on white,
+// The instructions view: a title line, two paragraphs and where the commands are, centred, black on white,
 // in a panel of the instructions picture's size.
 class InstructionsText : public QLabel
 {
