@@ -1,5 +1,12 @@
 #include "app/command_line.h"
 
+#include "app/application.h"
+#include "app/clock.h"
+#include "app/dishscope.h"
+#include "app/nomogram_commands.h"
+#include "app/nomogram_export.h"
+#include "scales/module1.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -90,6 +97,10 @@ CommandLine readCommandLine(int argc, char **argv)
     }
     command.readings = parser.isSet(readings);
     command.exportFile = parser.value(exportTo);
+    if (parser.isSet(exportTo)) {
+        if (const QString wrong = exporting::checkFileName(command.exportFile); !wrong.isEmpty())
+            command.exitNow = fail(QStringLiteral("--export: ") + wrong);
+    }
     return command;
 }
 
@@ -98,4 +109,42 @@ QStringList commandLineReadings(const CommandLine &command)
     const NomogramReadings r = readNomogram(command.values.upper, command.values.lower,
                                             command.antenna->efficiencyPercent());
     return QStringList{antennaLine(*command.antenna)} + upperReadingLines(r) + lowerReadingLines(r);
+}
+
+namespace {
+
+// Without a window to show them in, failures while drawing go to standard error.
+class StandardErrorReporter : public ErrorReporter
+{
+public:
+    void report(const QString &message) override
+    {
+        std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(message));
+    }
+};
+
+} // namespace
+
+int exportFromCommandLine(int argc, char **argv, const CommandLine &command)
+{
+    // Drawn off screen: this needs no display and opens no window. Only the
+    // program's own message, if any, goes to standard error.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(message));
+    });
+    auto app = createApplication(argc, argv);
+    StandardErrorReporter reporter;
+    SystemClock clock;
+    Dishscope window;
+    Module1 module(window, reporter, clock);
+    module.MAIN();
+    if (command.antenna)
+        window.commands->setAntenna(*command.antenna, command.values);
+    const QString error = exporting::writeFile(command.exportFile, window, window.commands->footer());
+    if (error.isEmpty())
+        return ExitOk;
+    std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(error));
+    return ExitFailure;
 }

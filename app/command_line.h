@@ -24,3 +24,7 @@ CommandLine readCommandLine(int argc, char **argv);
 
 // The readings for the antenna of the command line, one a line, as they are printed.
 QStringList commandLineReadings(const CommandLine &command);
+
+// Draws the nomogram off screen, with the antenna if one was given, and writes it to
+// the export file; returns the exit status.
+int exportFromCommandLine(int argc, char **argv, const CommandLine &command);

@@ -21,6 +21,6 @@ InstructionsText::InstructionsText(QWidget *parent)
                "<p>The lower nomogram relates antenna diameter and frequency to the far-field "
                "distance, the range at which the antenna's beam is properly formed. Set the "
                "diameter against the frequency and read off the far-field distance.</p>"
-               "<p>Right-click the nomogram to set an antenna by typing it (Ctrl+E) or "
-               "to copy the readings (Ctrl+C).</p>"));
+               "<p>Right-click the nomogram to set an antenna by typing it (Ctrl+E), copy "
+               "the readings (Ctrl+C), print (Ctrl+P) or export it (Ctrl+Shift+S).</p>"));
 }

@@ -14,6 +14,8 @@ int main(int argc, char **argv)
         std::fputs(qUtf8Printable(commandLineReadings(command).join(QLatin1Char('\n')) + QLatin1Char('\n')), stdout);
         return ExitOk;
     }
+    if (!command.exportFile.isEmpty())
+        return exportFromCommandLine(argc, argv, command);
 
     auto app = createApplication(argc, argv);
     Program program;

@@ -1,12 +1,19 @@
 #include "app/nomogram_commands.h"
 
 #include "app/dishscope.h"
+#include "app/nomogram_export.h"
 #include "app/set_antenna_dialog.h"
 #include "app/sunken_panel.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollBar>
 
 namespace {
@@ -32,8 +39,12 @@ NomogramCommands::NomogramCommands(Dishscope &window)
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
     setAntennaAction = command(view, QStringLiteral("Set Antenna\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E), "setAntenna");
     copyReadingsAction = command(view, QStringLiteral("Copy Readings"), QKeySequence::Copy, "copyReadings");
+    printAction = command(view, QStringLiteral("Print…"), QKeySequence::Print, "print");
+    exportAction = command(view, QStringLiteral("Export…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "export");
     connect(setAntennaAction, &QAction::triggered, this, &NomogramCommands::openSetAntenna);
     connect(copyReadingsAction, &QAction::triggered, this, &NomogramCommands::copyReadings);
+    connect(printAction, &QAction::triggered, this, &NomogramCommands::print);
+    connect(exportAction, &QAction::triggered, this, &NomogramCommands::exportFile);
     connect(window.scrSCROLL, &QScrollBar::valueChanged, this, &NomogramCommands::describeBars);
     connect(window.scrSCROLL2, &QScrollBar::valueChanged, this, &NomogramCommands::describeBars);
 }
@@ -62,6 +73,11 @@ QStringList NomogramCommands::readings() const
     return lines;
 }
 
+QStringList NomogramCommands::footer() const
+{
+    return readings() << window_.lblDate->text();
+}
+
 void NomogramCommands::openSetAntenna()
 {
     if (!dialog_)
@@ -86,4 +102,38 @@ void NomogramCommands::describeBars()
     window_.scrSCROLL2->setAccessibleDescription(
         QStringLiteral("Slides the antenna diameter and far-field range scales of the lower nomogram. ")
         + lowerReadingLines(r).join(QStringLiteral(". ")) + QLatin1Char('.'));
+}
+
+void NomogramCommands::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(exporting::pageSizeFor());
+    printer.setDocName(QStringLiteral("Beamwise nomogram"));
+    QPrintDialog dialog(&printer, &window_);
+    if (dialog.exec() == QDialog::Accepted)
+        exporting::print(printer, window_, footer());
+}
+
+void NomogramCommands::exportFile()
+{
+    QFileDialog dialog(&window_, QStringLiteral("Export Nomogram"), exportFolder_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filters{QStringLiteral("PDF page (*.pdf)"), QStringLiteral("SVG drawing (*.svg)"),
+                              QStringLiteral("PNG picture, 300 dpi (*.png)")};
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    // A name typed without an extension takes the one of the chosen type.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        dialog.setDefaultSuffix(filter.section(QLatin1String("*."), 1).section(QLatin1Char(')'), 0, 0));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString fileName = dialog.selectedFiles().first();
+    exportFolder_ = QFileInfo(fileName).absolutePath();
+    const QString error = exporting::writeFile(fileName, window_, footer());
+    if (!error.isEmpty()) {
+        QString sentence = error;
+        sentence[0] = sentence[0].toUpper();
+        QMessageBox::warning(&window_, QStringLiteral("Beamwise"), sentence + QLatin1Char('.'));
+    }
 }

@@ -9,7 +9,7 @@ class QAction;
 class SetAntennaDialog;
 
 // What the nomogram view offers beyond its bars, from its context menu and by
-// shortcut: set an antenna by typing it, and copy the readings. It also keeps each
+// shortcut: set an antenna by typing it, copy the readings, print and export. It also keeps each
 // bar's description for screen readers up to date with its nomogram's readings.
 class NomogramCommands : public QObject
 {
@@ -24,12 +24,18 @@ public:
     // The current readings, one a line; the antenna as typed first while the bars
     // stand where it put them.
     QStringList readings() const;
+    // What a printed page carries under the nomogram: the readings and the date.
+    QStringList footer() const;
 
     void openSetAntenna();
     void copyReadings();
+    void print();
+    void exportFile();
 
     QAction *setAntennaAction;
     QAction *copyReadingsAction;
+    QAction *printAction;
+    QAction *exportAction;
 
 private:
     NomogramReadings current() const;
@@ -39,4 +45,5 @@ private:
     SetAntennaDialog *dialog_ = nullptr; // made when first opened
     std::optional<TypedAntenna> antenna_;
     BarValues setAt_{};
+    QString exportFolder_; // where the last export went, for the next one
 };

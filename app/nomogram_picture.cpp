@@ -1,0 +1,116 @@
+#include "app/nomogram_picture.h"
+
+#include "app/dishscope.h"
+#include "app/layout.h"
+#include "app/sunken_panel.h"
+#include "scales/display_list.h"
+#include "scales/scale_strip.h"
+#include "scales/twips.h"
+#include "scales/typeface.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace picture {
+
+namespace {
+
+// The window's faces are sized in screen pixels; here a pixel is 15 twips.
+QFont faceInTwips(QFont face)
+{
+    face.setPixelSize(face.pixelSize() * int(twips::PerPixel));
+    return face;
+}
+
+QColor colourOf(const Colour &colour)
+{
+    if (!colour)
+        return Qt::black;
+    return QColor(*colour & 0xFF, (*colour >> 8) & 0xFF, (*colour >> 16) & 0xFF);
+}
+
+void paintStrip(QPainter &p, const ScaleStrip &strip)
+{
+    const Placement &place = placementOf(qPrintable(strip.objectName()));
+    p.save();
+    p.translate(strip.leftTwips(), place.top);
+    p.setClipRect(QRectF(0, 0, place.width, place.height), Qt::IntersectClip);
+    p.fillRect(QRectF(0, 0, place.width, place.height), Qt::white);
+    const ResolvedDrawing drawing = resolve(strip.displayList());
+    // A screen pixel wide, square ends: the same ink as the strip's pixel runs.
+    for (const Dot &dot : drawing.dots)
+        p.fillRect(QRectF(dot.at - QPointF(7.5, 7.5), QSizeF(15, 15)), colourOf(dot.colour));
+    for (const Stroke &stroke : drawing.strokes) {
+        p.setPen(QPen(colourOf(stroke.colour), twips::PerPixel, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(stroke.from, stroke.to);
+    }
+    p.setPen(Qt::black);
+    for (const PrintedText &text : drawing.texts) {
+        p.setFont(faceInTwips(layoutFace(text.size)));
+        p.drawText(text.at + QPointF(0, p.fontMetrics().ascent()), text.text);
+    }
+    p.restore();
+}
+
+void paintLabel(QPainter &p, const QLabel &label)
+{
+    const QRectF rect(QPointF(label.pos()) * twips::PerPixel, QSizeF(label.size()) * twips::PerPixel);
+    p.save();
+    p.setClipRect(rect, Qt::IntersectClip); // as the label clips its text
+    if (label.autoFillBackground())
+        p.fillRect(rect, label.palette().color(label.backgroundRole()));
+    if (label.objectName() == QLatin1String("Image1")) {
+        // The logo's drawing rather than its pixels, at the size the window shows.
+        const QSizeF size = label.pixmap().deviceIndependentSize() * twips::PerPixel;
+        QSvgRenderer(QStringLiteral(":/logo.svg")).render(&p, QRectF(rect.topLeft(), size));
+    }
+    if (!label.text().isEmpty()) {
+        const QPalette::ColorGroup group = label.isEnabled() ? QPalette::Active : QPalette::Disabled;
+        p.setPen(label.palette().color(group, QPalette::WindowText));
+        p.setFont(faceInTwips(label.font()));
+        p.drawText(rect, int(label.alignment()), label.text());
+    }
+    p.restore();
+}
+
+} // namespace
+
+QSizeF viewSize()
+{
+    const Placement &view = placementOf("picPIC");
+    const double frame = 2 * twips::PerPixel;
+    return QSizeF(view.width - 2 * frame, view.height - 2 * frame);
+}
+
+void paintView(QPainter &p, const Dishscope &window)
+{
+    p.save();
+    p.setClipRect(QRectF(QPointF(), viewSize()), Qt::IntersectClip);
+    p.fillRect(QRectF(QPointF(), viewSize()), Qt::white);
+    // In the window's own stacking order: marks and labels under the strips.
+    for (QObject *child : window.picPIC->client()->children()) {
+        if (auto *strip = qobject_cast<ScaleStrip *>(child))
+            paintStrip(p, *strip);
+        else if (auto *label = qobject_cast<QLabel *>(child); label && label->isVisibleTo(window.picPIC))
+            paintLabel(p, *label);
+    }
+    p.restore();
+}
+
+void paintPage(QPainter &p, const Dishscope &window, QSizeF page, const QStringList &footer)
+{
+    const QSizeF view = viewSize();
+    p.save();
+    p.translate((page.width() - view.width()) / 2, (page.height() - view.height()) / 2);
+    p.setPen(QPen(Qt::black, 15));
+    p.drawRect(QRectF(QPointF(), view));
+    paintView(p, window);
+    p.setFont(faceInTwips(layoutFace(9)));
+    p.setPen(Qt::black);
+    p.drawText(QRectF(0, view.height() + 240, view.width(), 2400), Qt::AlignLeft | Qt::AlignTop,
+               footer.join(QLatin1Char('\n')));
+    p.restore();
+}
+
+} // namespace picture
