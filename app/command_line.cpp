@@ -4,7 +4,7 @@
 #include "app/clock.h"
 #include "app/dishscope.h"
 #include "app/nomogram_commands.h"
-#include "app/nomogram_export.h"
+#include "app/print_module.h"
 #include "scales/module1.h"
 
 #include <QCommandLineParser>

@@ -1,7 +1,7 @@
 #include "app/nomogram_commands.h"
 
 #include "app/dishscope.h"
-#include "app/nomogram_export.h"
+#include "app/print_module.h"
 #include "app/set_antenna_dialog.h"
 #include "app/sunken_panel.h"
 
@@ -12,8 +12,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScrollBar>
 
 namespace {
@@ -106,12 +104,7 @@ void NomogramCommands::describeBars()
 
 void NomogramCommands::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(exporting::pageSizeFor());
-    printer.setDocName(QStringLiteral("Beamwise nomogram"));
-    QPrintDialog dialog(&printer, &window_);
-    if (dialog.exec() == QDialog::Accepted)
-        exporting::print(printer, window_, footer());
+    exporting::print(window_, footer());
 }
 
 void NomogramCommands::exportFile()

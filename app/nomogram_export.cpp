@@ -1,43 +1,32 @@
-#include "app/nomogram_export.h"
+#include "app/print_module.h"
 
+#include "app/dishscope.h"
 #include "app/nomogram_picture.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-namespace exporting {
-
+// The printing and export module: loaded by the program when first used.
 namespace {
 
 constexpr double TwipsPerInch = 1440;
 constexpr double TwipsPerPoint = 20;
 constexpr int PngDotsPerInch = 300;
 
-} // namespace
-
-QString checkFileName(const QString &fileName)
-{
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("pdf") || suffix == QLatin1String("svg") || suffix == QLatin1String("png"))
-        return {};
-    return QStringLiteral("cannot tell what to write as \u201C%1\u201D: end the name in .pdf, .svg or .png")
-        .arg(QFileInfo(fileName).fileName());
-}
-
-QPageSize pageSizeFor(const QLocale &locale)
+// The page a user's locale prints on: Letter where paper is measured in inches, A4 elsewhere.
+QPageSize pageSizeFor(const QLocale &locale = QLocale())
 {
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
 QString writeFile(const QString &fileName, const Dishscope &window, const QStringList &footer)
 {
-    if (const QString wrong = checkFileName(fileName); !wrong.isEmpty())
-        return wrong;
     QSaveFile file(fileName);
     const auto cannot = [&] {
         return QStringLiteral("cannot write \u201C%1\u201D: %2").arg(fileName, file.errorString());
@@ -85,12 +74,24 @@ QString writeFile(const QString &fileName, const Dishscope &window, const QStrin
     return {};
 }
 
-void print(QPrinter &printer, const Dishscope &window, const QStringList &footer)
+void print(Dishscope &window, const QStringList &footer)
 {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(pageSizeFor());
+    printer.setDocName(QStringLiteral("Beamwise nomogram"));
+    QPrintDialog dialog(&printer, &window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
     printer.setFullPage(true);
     QPainter painter(&printer);
     painter.scale(printer.resolution() / TwipsPerInch, printer.resolution() / TwipsPerInch);
     picture::paintPage(painter, window, printer.pageLayout().fullRectPoints().size() * TwipsPerPoint, footer);
 }
 
-} // namespace exporting
+} // namespace
+
+extern "C" Q_DECL_EXPORT const exporting::Functions *beamwise_print_functions()
+{
+    static const exporting::Functions functions{writeFile, print};
+    return &functions;
+}
