@@ -20,7 +20,8 @@ const Functions *module(QString *error)
         *error = failure;
         return functions;
     }
-    for (const QString &folder : {QCoreApplication::applicationDirPath(), QStringLiteral(BEAMWISE_MODULE_DIR)}) {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    for (const QString &folder : {programFolder, programFolder + QStringLiteral("/" BEAMWISE_MODULE_FROM_BIN)}) {
         QLibrary library(folder + QStringLiteral("/beamwise_print"));
         if (auto entry = reinterpret_cast<BeamwisePrintEntry>(library.resolve("beamwise_print_functions"))) {
             functions = entry();

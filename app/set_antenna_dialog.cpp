@@ -50,8 +50,9 @@ SetAntennaDialog::SetAntennaDialog(QWidget *parent)
         fieldAndError->addWidget(field);
         fieldAndError->addWidget(error);
         error->hide();
-        form->addRow(label, fieldAndError);
-        field->setAccessibleName(QString(label).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        auto *name = new QLabel(label, this);
+        name->setBuddy(field);
+        form->addRow(name, fieldAndError);
     };
     row(QStringLiteral("&Diameter:"), diameter_, diameterError_);
     row(QStringLiteral("&Frequency:"), frequency_, frequencyError_);
@@ -78,11 +79,13 @@ void SetAntennaDialog::check()
     const ReadQuantity frequency = readFrequency(frequency_->text());
     const ReadQuantity efficiency = noEfficiency ? ReadQuantity{} : readEfficiency(efficiency_->text());
     // A field the user has not started on is not yet a mistake.
+    bool marked = false;
     for (const auto &[read, field, error] : {std::tuple{&diameter, diameter_, diameterError_},
                                              {&frequency, frequency_, frequencyError_},
                                              {&efficiency, efficiency_, efficiencyError_}}) {
         error->setText(read->error);
         error->setVisible(!field->text().trimmed().isEmpty() && !read->quantity);
+        marked = marked || !error->isHidden();
     }
 
     bool settable = false;
@@ -97,6 +100,8 @@ void SetAntennaDialog::check()
         } else {
             readings_->setText(outOfReachText(std::get<OutOfReach>(placed), antenna_));
         }
+    } else if (marked) {
+        readings_->setText(QStringLiteral("Correct what is marked above to see the readings."));
     } else {
         readings_->setText(QStringLiteral("Type a diameter and a frequency to see the readings."));
     }

@@ -42,6 +42,9 @@ version=$("${headless[@]}" --version) || fail "beamwise --version failed"
 [[ $version == "beamwise $(dpkg-deb -f "$deb" Version)" ]] || fail "--version says '$version'"
 readings=$("${headless[@]}" --readings --diameter 1 --frequency 10) || fail "--readings failed"
 grep -q '^Gain.*dBi$' <<<"$readings" || fail "--readings printed no gain: $readings"
+exported=$(mktemp --suffix=.svg)
+"${headless[@]}" --export "$exported" && grep -q '<svg' "$exported" || fail "--export found no printing module"
+rm -f "$exported"
 [[ $(man -w beamwise) == /usr/share/man/man1/beamwise.1.gz ]] || fail "man does not find beamwise(1)"
 
 desktop=/usr/share/applications/$id.desktop
