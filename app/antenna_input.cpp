@@ -109,10 +109,14 @@ QString Quantity::typed(const QLocale &locale) const
     return locale.toString(inTypedUnit(value), 'f', QLocale::FloatingPointShortest) + QLatin1Char(' ') + unit;
 }
 
-QString Quantity::inUnit(double base, const QLocale &locale) const
+QString Quantity::inUnit(double base, Rounding rounding, const QLocale &locale) const
 {
     const double v = inTypedUnit(base);
-    QString text = locale.toString(v, 'f', std::max(0, 2 - int(std::floor(std::log10(std::abs(v))))));
+    const int exponent = int(std::floor(std::log10(std::abs(v))));
+    const double step = std::pow(10.0, exponent - 2);
+    const double steps = v / step;
+    const double rounded = step * (rounding == Up ? std::ceil(steps - 1e-9) : std::floor(steps + 1e-9));
+    QString text = locale.toString(rounded, 'f', std::max(0, 2 - exponent));
     // Trailing zeros say nothing of a reach.
     if (text.contains(locale.decimalPoint())) {
         while (text.endsWith(locale.zeroDigit()))

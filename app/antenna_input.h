@@ -16,8 +16,10 @@ struct Quantity
     double inTypedUnit(double base) const { return base / perUnit; }
     // The quantity as typed, with its unit: "90 cm".
     QString typed(const QLocale &locale = QLocale()) const;
-    // Another value in base units, in the typed unit to three significant figures, without the unit.
-    QString inUnit(double base, const QLocale &locale = QLocale()) const;
+    // Another value in base units, in the typed unit to three significant figures,
+    // without the unit; the ends of a reach round inwards, so that all of it can be set.
+    enum Rounding { Up, Down };
+    QString inUnit(double base, Rounding rounding, const QLocale &locale = QLocale()) const;
 };
 
 // The outcome of reading one field: a quantity, or a sentence that says what was

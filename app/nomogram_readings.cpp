@@ -5,6 +5,7 @@
 #include "slide/slide_rules.h"
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 namespace {
@@ -56,6 +57,24 @@ NomogramReadings readNomogram(int upperValue, int lowerValue, std::optional<doub
     return r;
 }
 
+namespace {
+
+// The x of the view under a fixed scale's value, and the frequency or diameter a
+// sliding strip shows there at a bar's Value.
+double upperDiameterX(double diameter) { return leftOf("picPICA") + UpperDiameter.position(diameter); }
+double lowerFrequencyX(double frequency) { return leftOf("picPICH") + LowerFrequency.position(frequency); }
+
+// The stretch of values that two bars' whole travel can set, within the scale.
+std::pair<double, double> reach(const ScaleReading &scale, const std::function<double(int)> &upperAt,
+                                const std::function<double(int)> &lowerAt)
+{
+    const auto [u1, u2] = std::minmax(upperAt(slide::Minimum), upperAt(slide::Maximum));
+    const auto [l1, l2] = std::minmax(lowerAt(slide::Minimum), lowerAt(slide::Maximum));
+    return {std::max({u1, l1, scale.low}), std::min({u2, l2, scale.high})};
+}
+
+} // namespace
+
 std::variant<BarValues, OutOfReach> placeAntenna(double diameter, double frequency)
 {
     if (!onScale(UpperDiameter, diameter))
@@ -64,29 +83,28 @@ std::variant<BarValues, OutOfReach> placeAntenna(double diameter, double frequen
         return OutOfReach{OutOfReach::Frequency, UpperFrequency.low, UpperFrequency.high};
 
     // Upper: the frequency strip's Left that puts the frequency under the diameter.
-    const double underDiameter = leftOf("picPICA") + UpperDiameter.position(diameter);
-    const double upper = slide::upperValueFor(underDiameter - UpperFrequency.position(frequency));
     // Lower: the diameter strip's Left that puts the diameter over the frequency.
-    const double overFrequency = leftOf("picPICH") + LowerFrequency.position(frequency);
-    const double lower = slide::lowerValueFor(overFrequency - LowerDiameter.position(diameter));
-
-    const auto reachable = [](double value) {
+    const double upper = slide::upperValueFor(upperDiameterX(diameter) - UpperFrequency.position(frequency));
+    const double lower = slide::lowerValueFor(lowerFrequencyX(frequency) - LowerDiameter.position(diameter));
+    const auto onBar = [](double value) {
         return std::lround(value) >= slide::Minimum && std::lround(value) <= slide::Maximum;
     };
-    if (!reachable(upper)) {
-        const auto at = [&](int value) {
-            return UpperFrequency.value(underDiameter - slide::upperFrequencyLeft(value));
-        };
-        return OutOfReach{OutOfReach::UpperFrequency,
-                          std::max(at(slide::Maximum), UpperFrequency.low),
-                          std::min(at(slide::Minimum), UpperFrequency.high)};
-    }
-    if (!reachable(lower)) {
-        const auto at = [&](int value) {
-            return LowerDiameter.value(overFrequency - slide::lowerDiameterLeft(value));
-        };
-        return OutOfReach{OutOfReach::LowerDiameter, std::max(at(slide::Minimum), LowerDiameter.low),
-                          std::min(at(slide::Maximum), LowerDiameter.high)};
-    }
-    return BarValues{int(std::lround(upper)), int(std::lround(lower))};
+    if (onBar(upper) && onBar(lower))
+        return BarValues{int(std::lround(upper)), int(std::lround(lower))};
+
+    const auto [fLow, fHigh] = reach(
+        UpperFrequency,
+        [&](int v) { return UpperFrequency.value(upperDiameterX(diameter) - slide::upperFrequencyLeft(v)); },
+        [&](int v) {
+            return LowerFrequency.value(slide::lowerDiameterLeft(v) + LowerDiameter.position(diameter) - leftOf("picPICH"));
+        });
+    if (fLow <= fHigh)
+        return OutOfReach{OutOfReach::Frequencies, fLow, fHigh};
+    const auto [dLow, dHigh] = reach(
+        UpperDiameter,
+        [&](int v) { return UpperDiameter.value(slide::upperFrequencyLeft(v) + UpperFrequency.position(frequency) - leftOf("picPICA")); },
+        [&](int v) { return LowerDiameter.value(lowerFrequencyX(frequency) - slide::lowerDiameterLeft(v)); });
+    if (dLow <= dHigh)
+        return OutOfReach{OutOfReach::Diameters, dLow, dHigh};
+    return OutOfReach{OutOfReach::Nothing, 0, 0};
 }

@@ -27,15 +27,17 @@ struct BarValues
     int lower;
 };
 
-// Why an antenna cannot be set, with what could be: the range of the quantity
-// that is out of reach, in metres or GHz.
+// Why an antenna cannot be set, with what could be: the frequencies both nomograms
+// can set with the diameter typed, or failing that the diameters they can set with
+// the frequency typed, in GHz or metres.
 struct OutOfReach
 {
     enum What {
-        Diameter,       // not on the diameter scales at all
-        Frequency,      // not on the frequency scales at all
-        UpperFrequency, // the upper bar cannot put this frequency under this diameter
-        LowerDiameter,  // the lower bar cannot put this diameter over this frequency
+        Diameter,    // not on the diameter scales at all
+        Frequency,   // not on the frequency scales at all
+        Frequencies, // this diameter can be set only with these frequencies
+        Diameters,   // no frequency goes with this diameter; this frequency only with these diameters
+        Nothing,     // neither goes with anything the other can be
     };
     What what;
     double low, high;

@@ -38,23 +38,24 @@ QString antennaLine(const TypedAntenna &a, const QLocale &locale)
 
 QString outOfReachText(const OutOfReach &reach, const TypedAntenna &a, const QLocale &locale)
 {
-    const Quantity &quantity = reach.what == OutOfReach::Diameter || reach.what == OutOfReach::LowerDiameter
-        ? a.diameter
-        : a.frequency;
-    const QString range = QStringLiteral("%1 to %2 %3").arg(quantity.inUnit(reach.low, locale),
-                                                             quantity.inUnit(reach.high, locale), quantity.unit);
-    const QString typed = quantity.typed(locale);
+    const bool diameters = reach.what == OutOfReach::Diameter || reach.what == OutOfReach::Diameters;
+    const Quantity &quantity = diameters ? a.diameter : a.frequency;
+    const QString range = QStringLiteral("%1 to %2 %3").arg(quantity.inUnit(reach.low, Quantity::Up, locale),
+                                                             quantity.inUnit(reach.high, Quantity::Down, locale), quantity.unit);
     switch (reach.what) {
     case OutOfReach::Diameter:
-        return QStringLiteral("%1 is off the diameter scales, which run from %2.").arg(typed, range);
+        return QStringLiteral("%1 is off the diameter scales, which run from %2.").arg(a.diameter.typed(locale), range);
     case OutOfReach::Frequency:
-        return QStringLiteral("%1 is off the frequency scales, which run from %2.").arg(typed, range);
-    case OutOfReach::UpperFrequency:
-        return QStringLiteral("Out of reach: under %1 the upper nomogram can set frequencies from %2 only.")
+        return QStringLiteral("%1 is off the frequency scales, which run from %2.").arg(a.frequency.typed(locale), range);
+    case OutOfReach::Frequencies:
+        return QStringLiteral("Out of the nomograms' reach: with %1 they can set frequencies from %2 only.")
             .arg(a.diameter.typed(locale), range);
-    case OutOfReach::LowerDiameter:
-        return QStringLiteral("Out of reach: over %1 the lower nomogram can set diameters from %2 only.")
+    case OutOfReach::Diameters:
+        return QStringLiteral("Out of the nomograms' reach: with %1 they can set diameters from %2 only.")
             .arg(a.frequency.typed(locale), range);
+    case OutOfReach::Nothing:
+        break;
     }
-    return {};
+    return QStringLiteral("Out of the nomograms' reach: %1 and %2 cannot be set on them together.")
+        .arg(a.diameter.typed(locale), a.frequency.typed(locale));
 }

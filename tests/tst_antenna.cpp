@@ -1,5 +1,6 @@
 #include "app/antenna_input.h"
 #include "app/nomogram_commands.h"
+#include "app/nomogram_readings.h"
 #include "app/set_antenna_dialog.h"
 #include "scales/scale_readings.h"
 #include "slide/slide_rules.h"
@@ -46,6 +47,7 @@ private slots:
     void everyWayOutReadsTheSame();
     void outOfReachMovesNothing();
     void readingsStayOnTheirScales();
+    void reachIsWhatCanBeSet();
 };
 
 void AntennaTest::typedQuantities_data()
@@ -68,6 +70,7 @@ void AntennaTest::typedQuantities_data()
     QTest::newRow("empty") << "en_GB" << 0 << "  " << 0.0 << "Type a diameter";
     QTest::newRow("1,2,3") << "en_GB" << 0 << "1,2,3" << 0.0 << "is not a number";
     QTest::newRow("negative") << "en_GB" << 0 << "-1 m" << 0.0 << "more than zero";
+    QTest::newRow("zero") << "en_GB" << 0 << "0 mm" << 0.0 << "more than zero";
     QTest::newRow("parsec") << "en_GB" << 0 << "1 parsec" << 0.0 << "\u201Cparsec\u201D is not a unit of diameter: use m, cm, mm, ft or in";
     QTest::newRow("nan") << "en_GB" << 1 << "nan" << 0.0 << "is not a number";
     QTest::newRow("huge") << "en_GB" << 1 << "1e999 GHz" << 0.0 << "is not a number";
@@ -142,7 +145,7 @@ void AntennaTest::outOfReachMovesNothing()
         dialog->findChild<QLineEdit *>("frequency")->setText("50 GHz");
         QVERIFY(!dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
         QCOMPARE(dialog->findChild<QLabel *>("readings")->text(),
-                 "Out of reach: under 100 m the upper nomogram can set frequencies from 0.01 to 11.7 GHz only.");
+                 "Out of the nomograms' reach: with 100 m they can set frequencies from 0.01 to 0.162 GHz only.");
         dialog->findChild<QLineEdit *>("frequency")->setText("5 parsec");
         QVERIFY(!dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
         dialog->reject();
@@ -172,6 +175,33 @@ void AntennaTest::readingsStayOnTheirScales()
         }
     }
     QVERIFY(off > 0);
+}
+
+// An antenna is set at the Values nearest to exact; one refused is refused with a
+// reach whose inside can be set with the other value typed and whose outside, short
+// of a scale's end, cannot.
+void AntennaTest::reachIsWhatCanBeSet()
+{
+    using namespace readings;
+    int refused = 0;
+    for (double d : {0.1, 0.37, 4.3, 100.0})
+        for (double f : {0.01, 0.23, 11.7, 100.0}) {
+            const auto placed = placeAntenna(d, f);
+            if (const auto *v = std::get_if<BarValues>(&placed)) {
+                QVERIFY(std::abs(v->upper - slide::upperValueFor(1168 + UpperDiameter.position(d) - UpperFrequency.position(f))) <= 0.5);
+                QVERIFY(std::abs(v->lower - slide::lowerValueFor(2285 + LowerFrequency.position(f) - LowerDiameter.position(d))) <= 0.5);
+                continue;
+            }
+            const OutOfReach reach = std::get<OutOfReach>(placed);
+            const ScaleReading &scale = reach.what == OutOfReach::Diameters ? UpperDiameter : UpperFrequency;
+            const auto sets = [&](double v) {
+                return std::holds_alternative<BarValues>(reach.what == OutOfReach::Diameters ? placeAntenna(v, f) : placeAntenna(d, v));
+            };
+            QVERIFY(sets(reach.low * 1.001) && sets(reach.high * 0.999));
+            QVERIFY((reach.low <= scale.low * 1.0001 || !sets(reach.low * 0.999)) && (reach.high >= scale.high * 0.9999 || !sets(reach.high * 1.001)));
+            ++refused;
+        }
+    QVERIFY(refused > 0 && refused < 16);
 }
 
 BEAMWISE_TEST_MAIN(AntennaTest)

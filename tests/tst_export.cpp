@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <cmath>
 
 // Export as users run it from the command line, with no display: vector files
@@ -30,26 +29,19 @@ Run beamwise(const QStringList &arguments, const QString &lang = "en_GB.UTF-8")
     return {process.exitCode(), process.readAllStandardError()};
 }
 
-// The x of every red vertical stroke of the SVG, by the top of the strip it is in.
+// The x of every red vertical stroke of the SVG, by the top of the strip it is in:
+// each strip's strokes are a group translated to the strip's Left and Top.
 QMultiMap<double, double> redTicks(const QString &file)
 {
     QFile svg(file);
     svg.open(QIODevice::ReadOnly);
-    QXmlStreamReader xml(&svg);
     QMultiMap<double, double> ticks;
-    QList<std::tuple<QString, double, double>> groups; // stroke and translation of each open <g>
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == QLatin1String("g")) {
-            const QStringList m = xml.attributes().value("transform").toString().remove("matrix(").remove(')').split(',');
-            groups << std::make_tuple(xml.attributes().value("stroke").toString(), m.value(4).toDouble(), m.value(5).toDouble());
-        } else if (xml.isEndElement() && xml.name() == QLatin1String("g")) {
-            groups.removeLast();
-        } else if (xml.isStartElement() && xml.name() == QLatin1String("polyline") && std::get<0>(groups.last()) == "#ff0000") {
-            const QStringList points = xml.attributes().value("points").toString().split(QRegularExpression("[ ,]"), Qt::SkipEmptyParts);
-            if (points[0] == points[2])
-                ticks.insert(std::get<2>(groups.last()), std::get<1>(groups.last()) + points[0].toDouble());
-        }
+    static const QRegularExpression translated("stroke=\"#ff0000\"[^>]*matrix\\(1,0,0,1,([-\\d.]+),([-\\d.]+)\\)"),
+        vertical("<polyline[^>]*points=\"([-\\d.]+),[-\\d.]+ \\1,");
+    for (const QString &group : QString(svg.readAll()).split("<g ")) {
+        const QRegularExpressionMatch at = translated.match(group);
+        for (auto line = vertical.globalMatch(group); at.hasMatch() && line.hasNext();)
+            ticks.insert(at.captured(2).toDouble(), at.captured(1).toDouble() + line.next().captured(1).toDouble());
     }
     return ticks;
 }

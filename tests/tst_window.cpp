@@ -82,7 +82,6 @@ private slots:
     void checkedCountersAndTable();
     void messageBoxAnswers();
     void whatShowsIsNotCovered();
-    void viewButtons();
     void slidingReadsTrue();
 };
 
@@ -90,15 +89,9 @@ void WindowTest::startUpShowsTheWindowLast()
 {
     StartedProgram p(false);
     bool shown = false;
-    struct OnShow : QObject
-    {
+    struct OnShow : QObject {
         std::function<void()> check;
-        bool eventFilter(QObject *, QEvent *e) override
-        {
-            if (e->type() == QEvent::Show)
-                check();
-            return false;
-        }
+        bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::Show && (check(), false); }
     } onShow;
     onShow.check = [&] {
         shown = true;
@@ -221,33 +214,6 @@ void WindowTest::whatShowsIsNotCovered()
     const QPoint view = w.picPIC->client()->mapTo(&w, QPoint());
     QCOMPARE(shot.pixel(view + QPoint(5, 5)), qRgb(255, 255, 255));
     QCOMPARE(shot.pixel(view + w.lblCursor3->geometry().topLeft() + QPoint(1, 2)), qRgb(0xC0, 0, 0xC0));
-}
-
-// Each view button leads to its view from every view, and the Nomogram button takes
-// the place of the button of the view it leaves.
-void WindowTest::viewButtons()
-{
-    StartedProgram p;
-    Dishscope &w = p.window;
-    const auto shows = [&] {
-        QString s;
-        for (QWidget *c : QList<QWidget *>{w.picPIC, w.picPICK, w.picPICJ, w.cmdInstr, w.cmdInfo, w.cmdNomogram})
-            s += c->isVisible() ? c->objectName() + ' ' : QString();
-        return s + QString::number(w.cmdNomogram->isVisible() ? w.cmdNomogram->x() * 15 : 0);
-    };
-    const QMap<QPushButton *, QString> after{{w.cmdInstr, "picPICK cmdInfo cmdNomogram 2280"},
-                                             {w.cmdInfo, "picPICJ cmdInstr cmdNomogram 6480"},
-                                             {w.cmdNomogram, "picPIC cmdInstr cmdInfo 0"}};
-    QCOMPARE(shows(), after[w.cmdNomogram]);
-    for (QPushButton *from : after.keys())
-        for (QPushButton *to : after.keys()) {
-            if (from->isVisible())
-                QTest::mouseClick(from, Qt::LeftButton);
-            if (to->isVisible()) {
-                QTest::mouseClick(to, Qt::LeftButton);
-                QCOMPARE(shows(), after[to]);
-            }
-        }
 }
 
 // Random use of the window, with the ends and the worked settings among it: after

@@ -46,18 +46,16 @@ struct StartedProgram
 
 // Starts the application as the program does (style, fonts). A modal dialog left
 // open fails the running test and is closed, so the suite goes on instead of hanging.
-#define BEAMWISE_TEST_MAIN(TestClass)                                                         \
-    int main(int argc, char **argv)                                                           \
-    {                                                                                         \
-        auto app = createApplication(argc, argv);                                             \
-        QTimer watchdog;                                                                      \
-        QObject::connect(&watchdog, &QTimer::timeout, [] {                                    \
-            if (QWidget *modal = QApplication::activeModalWidget()) {                         \
-                modal->close();                                                               \
-                QTest::qFail("a modal dialog was left open", __FILE__, __LINE__);             \
-            }                                                                                 \
-        });                                                                                   \
-        watchdog.start(1000);                                                                 \
-        TestClass test;                                                                       \
-        return QTest::qExec(&test, argc, argv);                                               \
+#define BEAMWISE_TEST_MAIN(TestClass)                                                          \
+    int main(int argc, char **argv)                                                            \
+    {                                                                                          \
+        auto app = createApplication(argc, argv);                                              \
+        QTimer watchdog;                                                                       \
+        QObject::connect(&watchdog, &QTimer::timeout, [] {                                     \
+            if (QWidget *modal = QApplication::activeModalWidget())                            \
+                modal->close(), QTest::qFail("a modal dialog was left open", __FILE__, __LINE__); \
+        });                                                                                    \
+        watchdog.start(1000);                                                                  \
+        TestClass test;                                                                        \
+        return QTest::qExec(&test, argc, argv);                                                \
     }
