@@ -30,11 +30,12 @@ struct Scale
 };
 
 using namespace colours;
-// A top-anchored logarithmic scale's ticks over `decades` full decades.
-std::vector<TickGroup> hanging(int decades, int fine)
+// A top-anchored logarithmic scale's ticks: each digit tick is a black stroke out and
+// a blue one back, longer at the fives.
+std::vector<TickGroup> hanging(int majors, int digits, int fives, int fine)
 {
-    return {{Red, 0, 150, decades + 1, Decade}, {Black, 0, 100, 8 * decades, Digit},
-            {Blue, 0, 100, 7 * decades, Digit}, {Blue, 0, 150, decades, Digit}, {Black, 30, 100, fine, Tenth}};
+    return {{Red, 0, 150, majors, Decade}, {Black, 0, 100, digits, Digit}, {Blue, 0, 100, digits - fives, Digit},
+            {Blue, 0, 150, fives, Digit}, {Black, 30, 100, fine, Tenth}};
 }
 std::vector<TickGroup> standing(std::uint32_t digit, std::uint32_t fine)
 {
@@ -44,22 +45,18 @@ std::vector<TickGroup> standing(std::uint32_t digit, std::uint32_t fine)
 
 const std::map<QString, Scale> Scales = {
     {"diameter", {0, readings::UpperDiameter, 550, standing(Red, Magenta), 300, 50, 50, {{"Antenna Diameter (metres)", 2600, 100}}}},
-    {"frequency", {1, readings::UpperFrequency, 100, hanging(4, 76), 170, 50, 50, {{"Frequency (GHz)", 3600, 320}}}},
-    {"beamwidth", {2, readings::Beamwidth, 100,
-                   {{Red, 0, 150, 4, Decade}, {Black, 0, 100, 31, Digit}, {Blue, 0, 100, 27, Digit},
-                    {Blue, 0, 150, 4, Digit}, {Black, 30, 100, 63, Tenth}},
-                   150, 50, 50, {{"Beamwidth (degrees)", 3100, 320}}}},
+    {"frequency", {1, readings::UpperFrequency, 100, hanging(5, 32, 4, 76), 170, 50, 50, {{"Frequency (GHz)", 3600, 320}}}},
+    {"beamwidth", {2, readings::Beamwidth, 100, hanging(4, 31, 4, 63), 150, 50, 50, {{"Beamwidth (degrees)", 3100, 320}}}},
     {"gain", {3, readings::Gain, 470, {{Red, 420, 570, 16, FiveDb}, {Black, 470, 570, 60, WholeDb}}, 250, 70, 70,
               {{"Gain (dBi)", 3800, 100}}}},
-    {"efficiency", {4, readings::Efficiency, 100, {{Red, 0, 150, 2, Decade}, {Black, 0, 100, 8, Digit},
-                                                    {Blue, 0, 100, 7, Digit}, {Blue, 0, 150, 1, Digit}},
-                    200, 50, 1000 * std::log10(5.0) - 600, {{"Efficiency (%)", 1500, 150}}}},
-    {"far-field range", {5, readings::FarFieldRange, 100, hanging(4, 76), 150, 50, 50,
+    {"efficiency", {4, readings::Efficiency, 100, hanging(2, 8, 1, 0), 200, 50, 1000 * std::log10(5.0) - 600,
+                    {{"Efficiency (%)", 1500, 150}}}},
+    {"far-field range", {5, readings::FarFieldRange, 100, hanging(5, 32, 4, 76), 150, 50, 50,
                          {{"Far Field Range", 3300, 350}, {" (metres)", 5300, 350}, {"2D", 4690, 350},
                           {"2", 4900, 250}, {"/", 4950, 350}}}},
     {"lower diameter", {6, readings::LowerDiameter, 550, standing(Black, Black), 300, 50, 50,
                         {{"Antenna Diameter (metres)", 2600, 100}}}},
-    {"lower frequency", {7, readings::LowerFrequency, 100, hanging(4, 16), 170, 20, 90, {{"Frequency (GHz)", 1900, 350}}}},
+    {"lower frequency", {7, readings::LowerFrequency, 100, hanging(5, 32, 4, 16), 170, 20, 90, {{"Frequency (GHz)", 1900, 350}}}},
 };
 
 bool near(double a, double b, double tolerance = 1e-3) { return std::abs(a - b) <= tolerance; }

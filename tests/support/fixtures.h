@@ -7,6 +7,7 @@
 #include "scales/module1.h"
 #include "scales/scale_strip.h"
 
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -43,6 +44,20 @@ struct StartedProgram
                 window.picPICE, window.picPICF, window.picPICG, window.picPICH};
     }
 };
+
+// A program run to its end as from a text console: no display, no platform chosen.
+struct Run { int status; QString out, err; };
+inline Run run(const QString &program, const QStringList &arguments, const QString &lang = "en_GB.UTF-8")
+{
+    QProcess process;
+    QProcessEnvironment environment;
+    environment.insert("PATH", qEnvironmentVariable("PATH"));
+    environment.insert("LANG", lang);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    process.waitForFinished();
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
 
 // Starts the application as the program does (style, fonts). A modal dialog left
 // open fails the running test and is closed, so the suite goes on instead of hanging.
