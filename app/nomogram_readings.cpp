@@ -68,8 +68,9 @@ double lowerFrequencyX(double frequency) { return leftOf("picPICH") + LowerFrequ
 std::pair<double, double> reach(const ScaleReading &scale, const std::function<double(int)> &upperAt,
                                 const std::function<double(int)> &lowerAt)
 {
-    const auto [u1, u2] = std::minmax(upperAt(slide::Minimum), upperAt(slide::Maximum));
-    const auto [l1, l2] = std::minmax(lowerAt(slide::Minimum), lowerAt(slide::Maximum));
+    // By value: std::minmax of two temporaries would hand back references to them.
+    const auto [u1, u2] = std::minmax({upperAt(slide::Minimum), upperAt(slide::Maximum)});
+    const auto [l1, l2] = std::minmax({lowerAt(slide::Minimum), lowerAt(slide::Maximum)});
     return {std::max({u1, l1, scale.low}), std::min({u2, l2, scale.high})};
 }
 
