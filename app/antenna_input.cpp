@@ -1,7 +1,5 @@
 #include "app/antenna_input.h"
 
-#include "scales/scale_readings.h"
-
 #include <QRegularExpression>
 #include <cmath>
 #include <vector>

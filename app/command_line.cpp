@@ -13,9 +13,15 @@
 
 namespace {
 
-int fail(const QString &message)
+// The program's one line on standard error.
+void say(const QString &message)
 {
     std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(message));
+}
+
+int fail(const QString &message)
+{
+    say(message);
     return ExitUnusable;
 }
 
@@ -117,10 +123,7 @@ namespace {
 class StandardErrorReporter : public ErrorReporter
 {
 public:
-    void report(const QString &message) override
-    {
-        std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(message));
-    }
+    void report(const QString &message) override { say(message); }
 };
 
 } // namespace
@@ -132,7 +135,7 @@ int exportFromCommandLine(int argc, char **argv, const CommandLine &command)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(message));
+            say(message);
     });
     auto app = createApplication(argc, argv);
     StandardErrorReporter reporter;
@@ -145,6 +148,6 @@ int exportFromCommandLine(int argc, char **argv, const CommandLine &command)
     const QString error = exporting::writeFile(command.exportFile, window, window.commands->footer());
     if (error.isEmpty())
         return ExitOk;
-    std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(error));
+    say(error);
     return ExitFailure;
 }

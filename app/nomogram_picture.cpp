@@ -23,13 +23,6 @@ QFont faceInTwips(QFont face)
     return face;
 }
 
-QColor colourOf(const Colour &colour)
-{
-    if (!colour)
-        return Qt::black;
-    return QColor(*colour & 0xFF, (*colour >> 8) & 0xFF, (*colour >> 16) & 0xFF);
-}
-
 void paintStrip(QPainter &p, const ScaleStrip &strip)
 {
     const Placement &place = placementOf(qPrintable(strip.objectName()));
@@ -40,9 +33,9 @@ void paintStrip(QPainter &p, const ScaleStrip &strip)
     const ResolvedDrawing drawing = resolve(strip.displayList());
     // A screen pixel wide, square ends: the same ink as the strip's pixel runs.
     for (const Dot &dot : drawing.dots)
-        p.fillRect(QRectF(dot.at - QPointF(7.5, 7.5), QSizeF(15, 15)), colourOf(dot.colour));
+        p.fillRect(QRectF(dot.at - QPointF(7.5, 7.5), QSizeF(15, 15)), toQColor(dot.colour));
     for (const Stroke &stroke : drawing.strokes) {
-        p.setPen(QPen(colourOf(stroke.colour), twips::PerPixel, Qt::SolidLine, Qt::SquareCap));
+        p.setPen(QPen(toQColor(stroke.colour), twips::PerPixel, Qt::SolidLine, Qt::SquareCap));
         p.drawLine(stroke.from, stroke.to);
     }
     p.setPen(Qt::black);

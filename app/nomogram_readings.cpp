@@ -35,6 +35,22 @@ bool onScale(const ScaleReading &scale, double value)
     return value >= scale.low * (1 - 1e-12) && value <= scale.high * (1 + 1e-12);
 }
 
+// The x of the view under a fixed scale's value, and the frequency or diameter a
+// sliding strip shows there at a bar's Value.
+double upperDiameterX(double diameter) { return leftOf("picPICA") + UpperDiameter.position(diameter); }
+double lowerFrequencyX(double frequency) { return leftOf("picPICH") + LowerFrequency.position(frequency); }
+
+// The stretch of values that two bars' whole travel can set, within the scale.
+std::pair<double, double> reach(const ScaleReading &scale, const std::function<double(int)> &upperAt,
+                                const std::function<double(int)> &lowerAt)
+{
+    // By value: std::minmax of two temporaries would hand back references to them.
+    const auto [u1, u2] = std::minmax({upperAt(slide::Minimum), upperAt(slide::Maximum)});
+    const auto [l1, l2] = std::minmax({lowerAt(slide::Minimum), lowerAt(slide::Maximum)});
+    return {std::max({u1, l1, scale.low}), std::min({u2, l2, scale.high})};
+}
+
+
 } // namespace
 
 NomogramReadings readNomogram(int upperValue, int lowerValue, std::optional<double> efficiency)
@@ -57,24 +73,6 @@ NomogramReadings readNomogram(int upperValue, int lowerValue, std::optional<doub
     return r;
 }
 
-namespace {
-
-// The x of the view under a fixed scale's value, and the frequency or diameter a
-// sliding strip shows there at a bar's Value.
-double upperDiameterX(double diameter) { return leftOf("picPICA") + UpperDiameter.position(diameter); }
-double lowerFrequencyX(double frequency) { return leftOf("picPICH") + LowerFrequency.position(frequency); }
-
-// The stretch of values that two bars' whole travel can set, within the scale.
-std::pair<double, double> reach(const ScaleReading &scale, const std::function<double(int)> &upperAt,
-                                const std::function<double(int)> &lowerAt)
-{
-    // By value: std::minmax of two temporaries would hand back references to them.
-    const auto [u1, u2] = std::minmax({upperAt(slide::Minimum), upperAt(slide::Maximum)});
-    const auto [l1, l2] = std::minmax({lowerAt(slide::Minimum), lowerAt(slide::Maximum)});
-    return {std::max({u1, l1, scale.low}), std::min({u2, l2, scale.high})};
-}
-
-} // namespace
 
 std::variant<BarValues, OutOfReach> placeAntenna(double diameter, double frequency)
 {

@@ -2,9 +2,18 @@
 
 #include "scales/surface.h"
 
+#include <QColor>
 #include <QPointF>
 #include <QString>
 #include <vector>
+
+// The colour a recorded operation is drawn in: the strips' foreground is black.
+inline QColor toQColor(const Colour &colour)
+{
+    if (!colour)
+        return Qt::black;
+    return QColor(*colour & 0xFF, (*colour >> 8) & 0xFF, (*colour >> 16) & 0xFF);
+}
 
 // One recorded surface operation, kept in twips exactly as it was given.
 struct DrawOp

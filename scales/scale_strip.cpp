@@ -12,14 +12,6 @@
 
 namespace {
 
-QColor toQColor(const Colour &colour)
-{
-    if (!colour)
-        return Qt::black; // the strips' foreground colour
-    const std::uint32_t bgr = *colour;
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
 // Device pixel for a twips coordinate at the given pixel ratio.
 int device(double twips, qreal ratio)
 {
