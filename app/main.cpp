@@ -3,10 +3,14 @@
 #include "app/nomogram_commands.h"
 #include "app/program.h"
 
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
+    // Past a file-size limit a write should fail with its reason, to be reported
+    // with the old file kept, rather than end the program halfway.
+    std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine command = readCommandLine(argc, argv);
     if (command.exitNow)
         return *command.exitNow;

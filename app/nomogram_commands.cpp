@@ -102,13 +102,25 @@ void NomogramCommands::describeBars()
         + lowerReadingLines(r).join(QStringLiteral(". ")) + QLatin1Char('.'));
 }
 
+// One message box for a failure, a sentence naming what and why.
+void NomogramCommands::warn(const QString &error)
+{
+    if (error.isEmpty())
+        return;
+    QString sentence = error;
+    sentence[0] = sentence[0].toUpper();
+    QMessageBox::warning(&window_, QStringLiteral("Beamwise"), sentence + QLatin1Char('.'));
+}
+
 void NomogramCommands::print()
 {
-    exporting::print(window_, footer());
+    warn(exporting::print(window_, footer()));
 }
 
 void NomogramCommands::exportFile()
 {
+    if (const QString why = exporting::unavailable(); !why.isEmpty())
+        return warn(why);
     QFileDialog dialog(&window_, QStringLiteral("Export Nomogram"), exportFolder_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList filters{QStringLiteral("PDF page (*.pdf)"), QStringLiteral("SVG drawing (*.svg)"),
@@ -123,10 +135,5 @@ void NomogramCommands::exportFile()
         return;
     const QString fileName = dialog.selectedFiles().first();
     exportFolder_ = QFileInfo(fileName).absolutePath();
-    const QString error = exporting::writeFile(fileName, window_, footer());
-    if (!error.isEmpty()) {
-        QString sentence = error;
-        sentence[0] = sentence[0].toUpper();
-        QMessageBox::warning(&window_, QStringLiteral("Beamwise"), sentence + QLatin1Char('.'));
-    }
+    warn(exporting::writeFile(fileName, window_, footer()));
 }

@@ -40,6 +40,7 @@ public:
 private:
     NomogramReadings current() const;
     void describeBars();
+    void warn(const QString &error);
 
     Dishscope &window_;
     SetAntennaDialog *dialog_ = nullptr; // made when first opened

@@ -3,6 +3,7 @@
 #include "app/dishscope.h"
 #include "app/nomogram_picture.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -11,6 +12,8 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
+#include <optional>
 
 // The printing and export module: loaded by the program when first used.
 namespace {
@@ -25,20 +28,17 @@ QPageSize pageSizeFor(const QLocale &locale = QLocale())
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
-QString writeFile(const QString &fileName, const Dishscope &window, const QStringList &footer)
+// The file in the type its name asks for, made in memory: the writers never meet
+// a failing device, and no library complains on the terminal about one. None
+// when it could not be drawn.
+std::optional<QByteArray> render(const QString &suffix, const Dishscope &window, const QStringList &footer)
 {
-    QSaveFile file(fileName);
-    const auto cannot = [&] {
-        return QStringLiteral("cannot write \u201C%1\u201D: %2").arg(fileName, file.errorString());
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return cannot();
-
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
     const QSizeF view = picture::viewSize();
-    bool painted = false;
     if (suffix == QLatin1String("pdf")) {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setCreator(QStringLiteral("Beamwise 2.4"));
         pdf.setTitle(QStringLiteral("Beamwise nomogram"));
         pdf.setPageSize(pageSizeFor());
@@ -46,17 +46,17 @@ QString writeFile(const QString &fileName, const Dishscope &window, const QStrin
         pdf.setResolution(int(TwipsPerInch));
         QPainter painter(&pdf);
         picture::paintPage(painter, window, pdf.pageLayout().fullRectPoints().size() * TwipsPerPoint, footer);
-        painted = painter.end();
+        drawn = painter.end();
     } else if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setTitle(QStringLiteral("Beamwise nomogram"));
         svg.setResolution(int(TwipsPerInch));
         svg.setSize(view.toSize()); // at true size
         svg.setViewBox(QRectF(QPointF(), view)); // one unit a twip
         QPainter painter(&svg);
         picture::paintView(painter, window);
-        painted = painter.end();
+        drawn = painter.end();
     } else {
         const double scale = PngDotsPerInch / TwipsPerInch;
         QImage image((view * scale).toSize(), QImage::Format_RGB32);
@@ -67,11 +67,33 @@ QString writeFile(const QString &fileName, const Dishscope &window, const QStrin
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(scale, scale);
         picture::paintView(painter, window);
-        painted = painter.end() && image.save(&file, "PNG");
+        drawn = painter.end() && image.save(&buffer, "PNG");
     }
-    if (!painted || !file.commit())
-        return cannot();
-    return {};
+    // Each writer has ended with its painter and let the buffer go by now.
+    return drawn ? std::optional(buffer.data()) : std::nullopt;
+}
+
+QString writeFile(const QString &fileName, const Dishscope &window, const QStringList &footer)
+{
+    const std::optional<QByteArray> bytes = render(QFileInfo(fileName).suffix().toLower(), window, footer);
+    if (!bytes)
+        return QStringLiteral("cannot write \u201C%1\u201D: the nomogram could not be drawn").arg(fileName);
+    // The old file is replaced only by a whole new one: any error on the way, even
+    // one the system reports only when the last bytes are flushed, keeps it.
+    QSaveFile file(fileName);
+    qint64 done = 0;
+    if (file.open(QIODevice::WriteOnly)) {
+        // A short write (at a file-size limit, on a disk nearly full) is not yet the
+        // failure: the next write meets it and says why.
+        for (qint64 n = 1; done < bytes->size() && n > 0; done += std::max<qint64>(n, 0))
+            n = file.write(bytes->constData() + done, bytes->size() - done);
+    }
+    const bool written = done == bytes->size() && file.flush() && file.error() == QFileDevice::NoError;
+    if (written && file.commit())
+        return {};
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return QStringLiteral("cannot write \u201C%1\u201D: %2").arg(fileName, reason);
 }
 
 void print(Dishscope &window, const QStringList &footer)

@@ -3,15 +3,16 @@
 #include "app/dishscope.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QMessageBox>
 
 namespace exporting {
 
 namespace {
 
-// The module beside the program (a build tree), else where it is installed.
+// The module beside the program (a build tree), else where it is installed. What
+// went wrong names the module's file: the first one there, or where it belongs.
 const Functions *module(QString *error)
 {
     static const Functions *functions = nullptr;
@@ -21,15 +22,21 @@ const Functions *module(QString *error)
         return functions;
     }
     const QString programFolder = QCoreApplication::applicationDirPath();
-    for (const QString &folder : {programFolder, programFolder + QStringLiteral("/" BEAMWISE_MODULE_FROM_BIN)}) {
-        QLibrary library(folder + QStringLiteral("/beamwise_print"));
+    const QString name = QStringLiteral("/beamwise_print.so");
+    const QString candidates[] = {programFolder + name, QDir::cleanPath(programFolder + QStringLiteral("/" BEAMWISE_MODULE_FROM_BIN) + name)};
+    for (const QString &path : candidates) {
+        if (!QFileInfo::exists(path))
+            continue;
+        QLibrary library(path);
         if (auto entry = reinterpret_cast<BeamwisePrintEntry>(library.resolve("beamwise_print_functions"))) {
             functions = entry();
             return functions;
         }
-        failure = library.errorString();
+        failure = QStringLiteral("printing and export cannot be loaded from \u201C%1\u201D (%2)").arg(path, library.errorString());
+        *error = failure;
+        return nullptr;
     }
-    failure = QStringLiteral("printing and export are not installed (%1)").arg(failure);
+    failure = QStringLiteral("printing and export are not installed: \u201C%1\u201D is missing").arg(candidates[1]);
     *error = failure;
     return nullptr;
 }
@@ -55,13 +62,19 @@ QString writeFile(const QString &fileName, const Dishscope &window, const QStrin
     return error;
 }
 
-void print(Dishscope &window, const QStringList &footer)
+QString unavailable()
+{
+    QString error;
+    module(&error);
+    return error;
+}
+
+QString print(Dishscope &window, const QStringList &footer)
 {
     QString error;
     if (const Functions *f = module(&error))
         f->print(window, footer);
-    else
-        QMessageBox::warning(&window, QStringLiteral("Beamwise"), error);
+    return error;
 }
 
 } // namespace exporting

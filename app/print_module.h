@@ -19,8 +19,12 @@ QString checkFileName(const QString &fileName);
 // complete. Returns what went wrong, or an empty text.
 QString writeFile(const QString &fileName, const Dishscope &window, const QStringList &footer);
 
-// Prints the same page as the PDF, after the system's print dialog.
-void print(Dishscope &window, const QStringList &footer);
+// Why printing and export cannot be had, naming the module's file; empty when they can.
+QString unavailable();
+
+// Prints the same page as the PDF, after the system's print dialog. Returns why it
+// cannot, or an empty text.
+QString print(Dishscope &window, const QStringList &footer);
 
 // What the module hands the program.
 struct Functions
