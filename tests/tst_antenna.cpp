@@ -26,7 +26,6 @@ private slots:
     void typedQuantities();
     void rangesTakeTheirEnds();
     void everyWayOutReadsTheSame();
-    void outOfReachMovesNothing();
     void reachIsWhatCanBeSet();
 };
 
@@ -52,16 +51,13 @@ void AntennaTest::typedQuantities()
 }
 
 // Each typed range takes both its ends and refuses what lies just past them: the
-// efficiency as typed and as read, the diameters and frequencies as placed.
+// efficiency as typed, the diameters and frequencies as placed. (The efficiency as
+// read is held to its ends by the window's random use.)
 void AntennaTest::rangesTakeTheirEnds()
 {
-    const auto placed = [](double d, double f, OutOfReach::What off) {
-        const auto place = placeAntenna(d, f);
-        return !std::holds_alternative<OutOfReach>(place) || std::get<OutOfReach>(place).what != off;
-    };
+    const auto placed = [](double d, double f, OutOfReach::What off) { const auto p = placeAntenna(d, f); return !std::holds_alternative<OutOfReach>(p) || std::get<OutOfReach>(p).what != off; };
     const std::tuple<const char *, double, double, std::function<bool(double)>> ranges[] = {
-        {"typed efficiency", 10, 100, [](double v) { return readEfficiency(QString::number(v, 'g', 10)).quantity.has_value(); }},
-        {"read efficiency", 10, 100, [](double v) { return readNomogram(slide::StartValue, slide::StartValue, v).gainAtEfficiency.has_value(); }},
+        {"efficiency", 10, 100, [](double v) { return readEfficiency(QString::number(v, 'g', 10)).quantity.has_value(); }},
         {"diameter", 0.1, 100, [&](double v) { return placed(v, 1, OutOfReach::Diameter); }},
         {"frequency", 0.01, 100, [&](double v) { return placed(1, v, OutOfReach::Frequency); }}};
     for (const auto &[what, low, high, takes] : ranges)
@@ -69,8 +65,9 @@ void AntennaTest::rangesTakeTheirEnds()
 }
 
 // 1 m at 10 GHz and 55 %, typed in the dialog: the bars land where the worked
-// readings are taken, and the dialog, the clipboard, the bars' descriptions and the command
-// line all give the readings of the worked example.
+// readings are taken, and the dialog, the clipboard, the bars' descriptions and the
+// command line all give the readings of the worked example. An antenna out of reach,
+// typed in the dialog or on the command line, is refused and moves nothing.
 void AntennaTest::everyWayOutReadsTheSame()
 {
     StartedProgram p;
@@ -87,7 +84,6 @@ void AntennaTest::everyWayOutReadsTheSame()
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     });
     QTest::keyClick(&w, Qt::Key_E, Qt::ControlModifier);
-    QVERIFY(!preview.isEmpty());
 
     QCOMPARE(std::pair(w.scrSCROLL->value(), w.scrSCROLL2->value()), std::pair(13235, 15080)); // the worked settings
 
@@ -100,20 +96,14 @@ void AntennaTest::everyWayOutReadsTheSame()
     QVERIFY(w.scrSCROLL->accessibleDescription().endsWith(" " + expected.mid(1, 4).join(". ") + "."));
     QVERIFY(w.scrSCROLL2->accessibleDescription().endsWith(" " + expected.last() + "."));
     const Run done = run(BEAMWISE_BINARY, {"--readings", "--diameter", "100 cm", "--frequency", "10000 MHz", "--efficiency", "55"});
-    QCOMPARE(done.out, expected.join('\n') + '\n');
-    QCOMPARE(done.status, 0);
+    QCOMPARE(std::pair(done.status, done.out), std::pair(0, expected.join('\n') + '\n'));
 
     // Moved on, the readings are no longer those of the antenna as typed.
     QTest::keyClick(w.scrSCROLL2, Qt::Key_Right);
     w.commands->copyReadingsAction->trigger();
     QVERIFY(QGuiApplication::clipboard()->text().startsWith("Gain at 100 % efficiency: 40.5 dBi\n"));
     QVERIFY(!w.scrSCROLL2->accessibleDescription().endsWith(" " + expected.last() + "."));
-}
 
-void AntennaTest::outOfReachMovesNothing()
-{
-    StartedProgram p;
-    Dishscope &w = p.window;
     QTimer::singleShot(0, [&] {
         auto *dialog = w.findChild<SetAntennaDialog *>();
         dialog->findChild<QLineEdit *>("diameter")->setText("100 m");
@@ -126,13 +116,12 @@ void AntennaTest::outOfReachMovesNothing()
         dialog->reject();
     });
     w.commands->setAntennaAction->trigger();
-    QCOMPARE(std::pair(w.scrSCROLL->value(), w.scrSCROLL2->value()), std::pair(16380, 16380));
+    QCOMPARE(std::pair(w.scrSCROLL->value(), w.scrSCROLL2->value()), std::pair(13235, 15090)); // one step on
 
     for (const QStringList &arguments : {QStringList{"--readings", "--diameter", "100", "--frequency", "50"},
                                          {"--diameter", "nan", "--frequency", "10"}, {"--readings", "--diameter", "1"}}) {
         const Run done = run(BEAMWISE_BINARY, arguments);
-        QCOMPARE(done.status, 2);
-        QVERIFY(done.out.isEmpty() && done.err.startsWith("beamwise: ") && done.err.count('\n') == 1);
+        QVERIFY2(done.status == 2 && done.out.isEmpty() && done.err.startsWith("beamwise: ") && done.err.count('\n') == 1, qPrintable(done.err));
     }
 }
 

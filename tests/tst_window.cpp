@@ -20,6 +20,8 @@
 
 namespace {
 
+using namespace readings;
+
 // A strip whose n-th line-to (every one for n < 0) fails with a number.
 struct FailingStrip : ScaleStrip
 {
@@ -42,7 +44,6 @@ double middleOf(QWidget *mark) { return (mark->x() + mark->width() / 2.0) * 15; 
 
 Readings readOff(const Dishscope &w, double efficiency)
 {
-    using namespace readings;
     const double oneMetre = w.picPICA->leftTwips() + UpperDiameter.position(1);
     const double tenGHz = w.picPICH->leftTwips() + LowerFrequency.position(10);
     const auto gainAbove = [&](double percent) { return Gain.value(w.picPICE->leftTwips() + Efficiency.position(percent) - w.picPICD->leftTwips()); };
@@ -71,7 +72,6 @@ void checkReadings(const StartedProgram &p, double efficiency)
     QVERIFY(near(std::log10(r.diameterOver10GHz), lower, 0.1 / 2000));
     QVERIFY(near(std::log10(r.rangeUnderMark) - 2 * std::log10(r.diameterOver10GHz), std::log10(69.9), 0.001));
 
-    using namespace readings;
     const NomogramReadings n = readNomogram(p.window.scrSCROLL->value(), p.window.scrSCROLL2->value(), efficiency);
     for (auto [reading, shown, scale] : {std::tuple{n.gainAtFullEfficiency, r.gainAbove100, Gain}, {n.gainAtEfficiency, r.gainAboveSet, Gain},
                                          {n.beamwidth3dB, r.beamwidthUnder3dB, Beamwidth}, {n.beamwidth10dB, r.beamwidthUnder10dB, Beamwidth},
@@ -164,8 +164,7 @@ void WindowTest::failuresAreReportedAndDrawingGoesOn()
         Module1 module(p.window, {w.picPICA, w.picPICB, &failing, w.picPICD, w.picPICE, w.picPICF, w.picPICG, w.picPICH},
                        p.reporter, p.clock);
         module.MAIN();
-        const QString report = "Error in PICC()  Error number is  480";
-        QCOMPARE(p.reporter.messages, number > 0 ? QStringList(QList<QString>(failed, report)) : QStringList());
+        QCOMPARE(p.reporter.messages, QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
         QCOMPARE(module.MSG, QString()); // MAIN's own steps went well after PICC's reports
         // Only the failed strokes are missing: the procedure went on after each, and so did start-up.
         QCOMPARE(strokes(&failing), all - failed);
@@ -189,8 +188,7 @@ void WindowTest::checkedCountersAndTable()
     QCOMPARE(p.module.LOGT(10), 0.0);
     for (int index : {-1, 11})
         trap([&] { p.module.LOGT(index); });
-    const QString overflow = "Error in T()  Error number is  6", outside = "Error in T()  Error number is  9";
-    QCOMPARE(reporter.messages, (QStringList{overflow, outside, outside}));
+    QCOMPARE(reporter.messages, QStringList({"Error in T()  Error number is  6", "Error in T()  Error number is  9", "Error in T()  Error number is  9"}));
 }
 
 void WindowTest::messageBoxAnswers()
