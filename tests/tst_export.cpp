@@ -79,7 +79,7 @@ void ExportTest::pdfPageAndPng()
     const QImage image(png);
     const Placement &view = placementOf("picPIC");
     QCOMPARE(image.size(), QSize(qRound((view.width - 60) * 300 / 1440.0), qRound((view.height - 60) * 300 / 1440.0)));
-    QCOMPARE(image.dotsPerMeterX(), 11811);
+    QCOMPARE(std::pair(image.dotsPerMeterX(), image.dotsPerMeterY()), std::pair(qRound(300 / 0.0254), qRound(300 / 0.0254)));
 }
 
 void ExportTest::refusalsLeaveNothing()

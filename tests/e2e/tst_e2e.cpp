@@ -115,16 +115,6 @@ private slots:
         QCOMPARE(shifts(before, grabUntil()), QList({0, held, held, held, 0, 0, 0, 0}));
     }
 
-    void viewButtonsSwapTheViews() {
-        // The Nomogram button stands in the place of the hidden one.
-        const std::pair<const char *, QByteArray> clicks[] = {
-            {"cmdInstr", "picPICK"}, {"cmdInstr", "picPIC"}, {"cmdInfo", "picPICJ"}, {"cmdInfo", "picPIC"}};
-        for (const auto &[button, panel] : clicks) {
-            pointer(rectOf(button).center(), {"click", "1"});
-            QCOMPARE(view(grabUntil([&](const QImage &shot) { return view(shot) == panel; })), panel);
-        }
-    }
-
     void windowSystemGetsFixedSizeAndExitStatus() {
         // Openbox takes requests in order: once the move shows, the resize was dealt with.
         const QByteArray geometry = run("xdotool", {"windowsize", id, "800", "700", "windowmove", "--sync",

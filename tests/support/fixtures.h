@@ -11,16 +11,14 @@
 #include <QTest>
 #include <QTimer>
 
-class RecordingReporter : public ErrorReporter
+struct RecordingReporter : ErrorReporter
 {
-public:
     void report(const QString &message) override { messages << message; }
     QStringList messages;
 };
 
-class FixedClock : public Clock
+struct FixedClock : Clock
 {
-public:
     QDate today() const override { return QDate(2027, 3, 1); }
 };
 
