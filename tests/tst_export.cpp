@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QImage>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <cmath>
+#include <sys/resource.h>
+#include <unistd.h>
 
 // Export as users run it from the command line, with no display: vector files
 // whose strokes stand at the strips' exact twips, a page at true size with its
@@ -41,7 +44,8 @@ class ExportTest : public QObject
 private slots:
     void svgStrokesStandAtExactTwips();
     void pdfPageAndPng();
-    void refusalsLeaveNothing();
+    void failuresKeepEveryFile();
+    void missingModuleIsNamed();
 };
 
 // For 1 m at 10 GHz and 10 m at 0.1 GHz, the decade tick of the diameter stands over
@@ -82,15 +86,63 @@ void ExportTest::pdfPageAndPng()
     QCOMPARE(std::pair(image.dotsPerMeterX(), image.dotsPerMeterY()), std::pair(qRound(300 / 0.0254), qRound(300 / 0.0254)));
 }
 
-void ExportTest::refusalsLeaveNothing()
+// A failed write names the file and the system's reason in one line, and leaves the
+// folder as it was: an old file byte for byte, no new or temporary file.
+void ExportTest::failuresKeepEveryFile()
 {
-    QTemporaryDir empty;
-    for (auto [file, status] : {std::pair{empty.filePath("nomogram.jpg"), 2}, {empty.filePath("no/such/folder/nomogram.pdf"), 1},
-                                {empty.filePath("nomogram.svg") + "/x.svg", 1}}) {
-        const Run done = run(BEAMWISE_BINARY, {"--export", file});
+    QTemporaryDir folder;
+    QDir disk(folder.path());
+    const bool root = geteuid() == 0; // a small disk of its own, to fill
+    if (root)
+        QCOMPARE(run("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", folder.path()}).status, 0);
+    const auto unmount = qScopeGuard([&] { root && run("umount", {folder.path()}).status; });
+    const auto check = [&](const QString &file, int status, const QString &reason, const std::function<void()> &inChild = [] {}) {
+        const QStringList before = disk.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        QFile old(file);
+        const QByteArray kept = old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray();
+        const Run done = run(BEAMWISE_BINARY, {"--export", file}, "en_GB.UTF-8", inChild);
         QCOMPARE(done.status, status);
-        QVERIFY2(done.err.startsWith("beamwise: ") && done.err.count('\n') == 1, qPrintable(done.err));
-        QCOMPARE(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QVERIFY2(done.err.startsWith("beamwise: ") && done.err.endsWith(reason + "\n") && done.err.count('\n') == 1, qPrintable(done.err));
+        QVERIFY(status == 2 || done.err.contains(file));
+        QCOMPARE(disk.entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+        old.close();
+        QCOMPARE(old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray(), kept);
+    };
+    check(disk.filePath("nomogram.jpg"), 2, ".pdf, .svg or .png");
+    check(disk.filePath("no/such/folder/nomogram.pdf"), 1, "No such file or directory");
+    const auto limit = [] { const rlimit small{4096, 4096}; setrlimit(RLIMIT_FSIZE, &small); };
+    for (const char *type : {"pdf", "svg", "png"}) {
+        const QString file = disk.filePath(QString("keep.") + type);
+        QCOMPARE(run(BEAMWISE_BINARY, {"--export", file, "--diameter", "2", "--frequency", "5"}).status, 0);
+        check(file, 1, "File too large", limit);
+        check(disk.filePath(QString("new.") + type), 1, "File too large", limit);
+    }
+    if (!root)
+        QSKIP("a full disk needs a small tmpfs of its own, mounted as root");
+    QFile filler(disk.filePath("filler"));
+    filler.open(QIODevice::WriteOnly);
+    while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {}
+    filler.close();
+    for (const char *type : {"pdf", "svg", "png"})
+        check(disk.filePath(QString("keep.") + type), 1, "No space left on device");
+}
+
+// Without the printing and export module beside it, or with a file there that is no
+// module, the program says which file in one line and writes nothing.
+void ExportTest::missingModuleIsNamed()
+{
+    QTemporaryDir folder;
+    const QString program = folder.filePath("beamwise"), module = folder.filePath("beamwise_print.so");
+    QVERIFY(QFile::copy(BEAMWISE_BINARY, program));
+    for (const bool present : {false, true}) {
+        if (present) {
+            QFile junk(module);
+            QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("no library"));
+        }
+        const Run done = run(program, {"--export", folder.filePath("nomogram.pdf")});
+        QCOMPARE(done.status, 1);
+        QVERIFY2(done.err.count('\n') == 1 && (present ? done.err.contains(module) : done.err.contains("beamwise_print.so")), qPrintable(done.err));
+        QVERIFY(!QFile::exists(folder.filePath("nomogram.pdf")));
     }
 }
 

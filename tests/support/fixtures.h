@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 struct RecordingReporter : ErrorReporter
 {
@@ -45,9 +46,11 @@ struct StartedProgram
 
 // A program run to its end as from a text console: no display, no platform chosen.
 struct Run { int status; QString out, err; };
-inline Run run(const QString &program, const QStringList &arguments, const QString &lang = "en_GB.UTF-8")
+inline Run run(const QString &program, const QStringList &arguments, const QString &lang = "en_GB.UTF-8",
+               const std::function<void()> &inChild = [] {})
 {
     QProcess process;
+    process.setChildProcessModifier(inChild);
     QProcessEnvironment environment;
     environment.insert("PATH", qEnvironmentVariable("PATH"));
     environment.insert("LANG", lang);
