@@ -58,7 +58,7 @@ void ExportTest::svgStrokesStandAtExactTwips()
         const QMultiMap<double, double> ticks = redTicks(file);
         for (auto [over, under, at] : {std::tuple{"picPICA", "picPICB", placementOf("picPICA").left + readings::UpperDiameter.position(diameter)},
                                        {"picPICH", "picPICG", placementOf("picPICH").left + readings::LowerFrequency.position(frequency)}}) {
-            const auto near = [&](double x) { return std::abs(x - at) <= 0.1; };
+            const auto near = [at = at](double x) { return std::abs(x - at) <= 0.1; };
             QVERIFY2(std::count_if(ticks.begin(), ticks.end(), near) == 2, over);
             QVERIFY(std::any_of(ticks.find(placementOf(over).top), ticks.end(), near));
             QVERIFY(std::any_of(ticks.find(placementOf(under).top), ticks.end(), near));
@@ -95,7 +95,10 @@ void ExportTest::failuresKeepEveryFile()
     const bool root = geteuid() == 0; // a small disk of its own, to fill
     if (root)
         QCOMPARE(run("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", folder.path()}).status, 0);
-    const auto unmount = qScopeGuard([&] { root && run("umount", {folder.path()}).status; });
+    const auto unmount = qScopeGuard([&] {
+        if (root)
+            run("umount", {folder.path()});
+    });
     const auto check = [&](const QString &file, int status, const QString &reason, const std::function<void()> &inChild = [] {}) {
         const QStringList before = disk.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
         QFile old(file);

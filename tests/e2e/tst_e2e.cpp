@@ -102,7 +102,7 @@ private slots:
                         {"click", "--repeat", "48", "--delay", "20", "1"});
             else
                 run("xdotool", QStringList{"key", "--delay", "5"} + QStringList(48, key));
-            QCOMPARE(shifts(before, grabUntil([&](auto &s) { return shifts(before, s) == moves; })), moves);
+            QCOMPARE(shifts(before, grabUntil([&, moves = moves](auto &s) { return shifts(before, s) == moves; })), moves);
         }
         // Dragged 40 pixels and still held, the upper bar's thumb (a few pixels right of the
         // middle now) has moved the frequency strip already: the upper strips' 683-pixel

@@ -1,0 +1,68 @@
+#include "app/antenna_input.h"
+#include "app/command_line.h"
+#include "scales/scale_readings.h"
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+// Anything a user may type into a field, or give the program as its arguments, one
+// argument a line. Every answer is a value inside its range or a sentence saying
+// why not, and what the program prints of a value reads back as that value.
+
+namespace {
+
+void require(bool holds)
+{
+    if (!holds)
+        __builtin_trap();
+}
+
+bool near(double a, double b, double relative) { return std::abs(a - b) <= relative * std::abs(b); }
+
+void readField(const QString &text, const QLocale &locale)
+{
+    for (const auto reader : {readDiameter, readFrequency, readEfficiency}) {
+        const ReadQuantity read = reader(text, locale);
+        require(read.quantity.has_value() == read.error.isEmpty());
+        if (!read.quantity)
+            continue;
+        const Quantity &q = *read.quantity;
+        require(std::isfinite(q.value) && q.value > 0);
+        require(reader != readEfficiency || (q.value >= 10 && q.value <= 100));
+        // As typed exactly; as a reading, or the end of a reach rounded outwards, to
+        // within one step of the third figure.
+        const ReadQuantity typed = reader(q.typed(locale), locale);
+        require(typed.quantity && near(typed.quantity->value, q.value, 1e-12));
+        if (reader == readEfficiency)
+            continue;
+        for (const QString &shown : {threeFigures(q.inTypedUnit(q.value), locale) + q.unit,
+                                     q.inUnit(q.value, Quantity::Up, locale) + q.unit}) {
+            const ReadQuantity back = reader(shown, locale);
+            require(back.quantity && near(back.quantity->value, q.value, 1e-2));
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (const QLocale &locale : {QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::German, QLocale::Germany),
+                                  QLocale(QLocale::French, QLocale::France)})
+        readField(text, locale);
+
+    std::vector<QByteArray> arguments{"beamwise"};
+    for (const QString &argument : text.split(QLatin1Char('\n')))
+        arguments.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    const CommandLine command = readCommandLine(int(argv.size()), argv.data());
+    require(command.exitNow || !command.antenna
+            || (command.values.upper >= 0 && command.values.upper <= 32767 && command.values.lower >= 0
+                && command.values.lower <= 32767));
+    require(!command.exitNow || *command.exitNow == ExitOk || *command.exitNow == ExitUnusable);
+    return 0;
+}
