@@ -35,3 +35,6 @@ struct ReadQuantity
 ReadQuantity readDiameter(const QString &text, const QLocale &locale = QLocale());  // m, cm, mm, ft, in; m if none
 ReadQuantity readFrequency(const QString &text, const QLocale &locale = QLocale()); // Hz, kHz, MHz, GHz; GHz if none
 ReadQuantity readEfficiency(const QString &text, const QLocale &locale = QLocale()); // %, 10 to 100
+ReadQuantity readGain(const QString &text, const QLocale &locale = QLocale());       // dBi or none
+ReadQuantity readBeamwidth(const QString &text, const QLocale &locale = QLocale());  // ° or deg or none
+ReadQuantity readFarField(const QString &text, const QLocale &locale = QLocale());   // m, km, ft; m if none

@@ -27,6 +27,7 @@ private slots:
     void rangesTakeTheirEnds();
     void everyWayOutReadsTheSame();
     void reachIsWhatCanBeSet();
+    void foundAntennasReadWhatWasWanted();
 };
 
 // Every unit at its factor, numbers in the locale's way and in plain C, and each
@@ -150,6 +151,43 @@ void AntennaTest::reachIsWhatCanBeSet()
             ++refused;
         }
     QVERIFY(refused > 0 && refused < 16);
+}
+
+// Over wants across each scale, the found antenna's Values read the wanted value back
+// to three figures, and its diameter and frequency as shown set the same Values.
+void AntennaTest::foundAntennasReadWhatWasWanted()
+{
+    using namespace readings;
+    for (const auto &[wanted, scale, given, others] : {std::tuple{Wanted::Gain, &Gain, Given::Diameter, std::vector{0.3, 2.0, 30.0}},
+             {Wanted::Gain, &Gain, Given::Frequency, {0.05, 1.42, 40.0}}, {Wanted::Gain, &Gain, Given::FarField, {3.0, 100.0, 5000.0}},
+             {Wanted::Beamwidth, &Beamwidth, Given::Diameter, {0.3, 2.0, 30.0}}, {Wanted::Beamwidth, &Beamwidth, Given::Frequency, {0.05, 1.42, 40.0}},
+             {Wanted::Beamwidth, &Beamwidth, Given::FarField, {3.0, 100.0, 5000.0}}, {Wanted::FarField, &FarFieldRange, Given::Diameter, {0.3, 2.0, 30.0}},
+             {Wanted::FarField, &FarFieldRange, Given::Frequency, {0.05, 1.42, 40.0}}}) {
+        int found = 0;
+        for (double other : others)
+            for (double want = scale == &Gain ? 1 : scale->low; want <= scale->high; want *= 1.37) { // the gain scale is linear: 0.003 dBi a step
+                const double typed = threeFigures(want, QLocale::c()).toDouble();
+                const auto answer = findAntenna(wanted, typed, given, other, 60);
+                const auto *antenna = std::get_if<FoundAntenna>(&answer);
+                if (!antenna)
+                    continue;
+                const NomogramReadings r = readNomogram(antenna->values.upper, antenna->values.lower, 60);
+                const double read = *(wanted == Wanted::Gain ? r.gainAtEfficiency : wanted == Wanted::Beamwidth ? r.beamwidth3dB : r.farFieldRange);
+                QCOMPARE(threeFigures(read, QLocale::c()), threeFigures(typed, QLocale::c()));
+                const auto again = placeAntenna(antenna->diameter, antenna->frequency);
+                QVERIFY(std::get<BarValues>(again).upper == antenna->values.upper && std::get<BarValues>(again).lower == antenna->values.lower);
+                ++found;
+            }
+        QVERIFY2(found >= 3, qPrintable(QString::number(int(wanted)) + QString::number(int(given))));
+    }
+    for (const QStringList &arguments : {QStringList{"--gain", "41.2", "--beamwidth", "2"}, {"--readings", "--gain", "41.2"},
+             {"--gain", "41.2", "--frequency", "11.7", "--diameter", "1"}, {"--readings", "--gain", "70", "--frequency", "0.1"},
+             {"--readings", "--beamwidth", "2 rad", "--frequency", "1"}}) {
+        const Run done = run(BEAMWISE_BINARY, arguments);
+        QVERIFY2(done.status == 2 && done.out.isEmpty() && done.err.startsWith("beamwise: ") && done.err.count('\n') == 1, qPrintable(done.err));
+    }
+    const Run german = run(BEAMWISE_BINARY, {"--readings", "--gain", "41,2 dBi", "--diameter", "1,2"}, "de_DE.UTF-8");
+    QVERIFY2(german.status == 0 && german.out.contains("GHz (found)") && german.out.contains(": 41,2 dBi"), qPrintable(german.out + german.err));
 }
 
 BEAMWISE_TEST_MAIN(AntennaTest)
