@@ -122,7 +122,13 @@ ReadQuantity readFarField(const QString &text, const QLocale &locale)
 
 QString Quantity::typed(const QLocale &locale) const
 {
-    return locale.toString(inTypedUnit(value), 'f', QLocale::FloatingPointShortest) + QLatin1Char(' ') + unit;
+    return locale.toString(inTypedUnit(value), 'f', QLocale::FloatingPointShortest) + spacedUnit();
+}
+
+QString Quantity::spacedUnit() const
+{
+    // Degrees stand against the number, as the readings print them.
+    return unit == QStringLiteral("\u00B0") ? unit : QLatin1Char(' ') + unit;
 }
 
 QString Quantity::inUnit(double base, Rounding rounding, const QLocale &locale) const

@@ -16,6 +16,8 @@ struct Quantity
     double inTypedUnit(double base) const { return base / perUnit; }
     // The quantity as typed, with its unit: "90 cm".
     QString typed(const QLocale &locale = QLocale()) const;
+    // The unit as it follows a number: " cm", but "\u00B0" with no blank.
+    QString spacedUnit() const;
     // Another value in base units, in the typed unit to three significant figures,
     // without the unit; the ends of a reach round inwards, so that all of it can be set.
     enum Rounding { Up, Down };

@@ -87,8 +87,8 @@ QString unreachableText(const Unreachable &reach, Wanted wanted, const Quantity 
     const QString scale = wanted == Wanted::Gain        ? QStringLiteral("gain")
                         : wanted == Wanted::Beamwidth ? QStringLiteral("beamwidth")
                                                         : QStringLiteral("far-field");
-    const QString range = QStringLiteral("%1 to %2 %3").arg(typed.inUnit(reach.low, Quantity::Up, locale),
-                                                             typed.inUnit(reach.high, Quantity::Down, locale), typed.unit);
+    const QString range = QStringLiteral("%1 to %2%3").arg(typed.inUnit(reach.low, Quantity::Up, locale),
+                                                            typed.inUnit(reach.high, Quantity::Down, locale), typed.spacedUnit());
     if (reach.offScale)
         return QStringLiteral("%1 is off the %2 scale, which runs from %3.").arg(typed.typed(locale), scale, range);
     if (reach.low > reach.high)
