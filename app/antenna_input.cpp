@@ -22,12 +22,15 @@ struct Kind
 const Kind Diameter{"diameter", "1.2 m", {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}, {"in", 0.0254}}};
 const Kind Frequency{"frequency", "12.5 GHz", {{"GHz", 1}, {"MHz", 1e-3}, {"kHz", 1e-6}, {"Hz", 1e-9}}};
 const Kind Efficiency{"efficiency", "60 %", {{"%", 1}}};
+const Kind Gain{"gain", "41.2 dBi", {{"dBi", 1}}};
+const Kind Beamwidth{"beamwidth", "2\u00B0", {{"\u00B0", 1}, {"deg", 1}}};
+const Kind FarField{"far-field range", "100 m", {{"m", 1}, {"km", 1000}, {"ft", 0.3048}}};
 
 QString unitList(const Kind &kind)
 {
     QStringList names;
     for (const Unit &unit : kind.units)
-        names << QString::fromLatin1(unit.name);
+        names << QString::fromUtf8(unit.name);
     return names.size() == 1 ? names.first()
                              : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ")
             + names.last();
@@ -54,7 +57,7 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
         return {std::nullopt, QStringLiteral("Type a %1, %2.").arg(QLatin1String(kind.what), example)};
 
     // The unit is the run of letters or the percent sign at the end.
-    static const QRegularExpression split(QStringLiteral("^(.*?)\\s*([A-Za-z%]*)$"));
+    static const QRegularExpression split(QStringLiteral("^(.*?)\\s*([A-Za-z%\u00B0]*)$"));
     const QRegularExpressionMatch parts = split.match(text);
     QString number = parts.captured(1);
     const QString unitText = parts.captured(2);
@@ -63,7 +66,7 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
     if (!unitText.isEmpty()) {
         unit = nullptr;
         for (const Unit &u : kind.units)
-            if (unitText.compare(QLatin1String(u.name), Qt::CaseInsensitive) == 0)
+            if (unitText.compare(QString::fromUtf8(u.name), Qt::CaseInsensitive) == 0)
                 unit = &u;
         // "1e3" is a number, not 1 with a unit "e3"; a word alone is no number at all.
         if (!unit && number.isEmpty())
@@ -79,7 +82,7 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
                                   .arg(number, QLatin1String(kind.what), QString::fromUtf8(kind.example))};
     if (*value <= 0)
         return {std::nullopt, QStringLiteral("A %1 must be more than zero.").arg(QLatin1String(kind.what))};
-    return {Quantity{*value * unit->perUnit, QString::fromLatin1(unit->name), unit->perUnit}, QString()};
+    return {Quantity{*value * unit->perUnit, QString::fromUtf8(unit->name), unit->perUnit}, QString()};
 }
 
 } // namespace
@@ -102,14 +105,37 @@ ReadQuantity readEfficiency(const QString &text, const QLocale &locale)
     return result;
 }
 
+ReadQuantity readGain(const QString &text, const QLocale &locale)
+{
+    return read(text, locale, Gain);
+}
+
+ReadQuantity readBeamwidth(const QString &text, const QLocale &locale)
+{
+    return read(text, locale, Beamwidth);
+}
+
+ReadQuantity readFarField(const QString &text, const QLocale &locale)
+{
+    return read(text, locale, FarField);
+}
+
 QString Quantity::typed(const QLocale &locale) const
 {
-    return locale.toString(inTypedUnit(value), 'f', QLocale::FloatingPointShortest) + QLatin1Char(' ') + unit;
+    return locale.toString(inTypedUnit(value), 'f', QLocale::FloatingPointShortest) + spacedUnit();
+}
+
+QString Quantity::spacedUnit() const
+{
+    // Degrees stand against the number, as the readings print them.
+    return unit == QStringLiteral("\u00B0") ? unit : QLatin1Char(' ') + unit;
 }
 
 QString Quantity::inUnit(double base, Rounding rounding, const QLocale &locale) const
 {
     const double v = inTypedUnit(base);
+    if (v == 0) // the gain scale starts at zero, which has no figures to round
+        return locale.toString(0);
     const int exponent = int(std::floor(std::log10(std::abs(v))));
     const double step = std::pow(10.0, exponent - 2);
     const double steps = v / step;

@@ -16,6 +16,8 @@ struct Quantity
     double inTypedUnit(double base) const { return base / perUnit; }
     // The quantity as typed, with its unit: "90 cm".
     QString typed(const QLocale &locale = QLocale()) const;
+    // The unit as it follows a number: " cm", but "\u00B0" with no blank.
+    QString spacedUnit() const;
     // Another value in base units, in the typed unit to three significant figures,
     // without the unit; the ends of a reach round inwards, so that all of it can be set.
     enum Rounding { Up, Down };
@@ -35,3 +37,6 @@ struct ReadQuantity
 ReadQuantity readDiameter(const QString &text, const QLocale &locale = QLocale());  // m, cm, mm, ft, in; m if none
 ReadQuantity readFrequency(const QString &text, const QLocale &locale = QLocale()); // Hz, kHz, MHz, GHz; GHz if none
 ReadQuantity readEfficiency(const QString &text, const QLocale &locale = QLocale()); // %, 10 to 100
+ReadQuantity readGain(const QString &text, const QLocale &locale = QLocale());       // dBi or none
+ReadQuantity readBeamwidth(const QString &text, const QLocale &locale = QLocale());  // ° or deg or none
+ReadQuantity readFarField(const QString &text, const QLocale &locale = QLocale());   // m, km, ft; m if none

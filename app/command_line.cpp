@@ -44,6 +44,18 @@ CommandLine readCommandLine(int argc, char **argv)
     const QCommandLineOption frequency(QStringLiteral("frequency"),
                                        QStringLiteral("Frequency in Hz, kHz, MHz or GHz (GHz if none)."),
                                        QStringLiteral("value"));
+    const QCommandLineOption gain(QStringLiteral("gain"),
+                                  QStringLiteral("Wanted gain in dBi at the efficiency given, 100 % if none; "
+                                                 "with --diameter, --frequency or --far-field, for example --gain 41.2 --frequency 11.7GHz."),
+                                  QStringLiteral("value"));
+    const QCommandLineOption beamwidth(QStringLiteral("beamwidth"),
+                                       QStringLiteral("Wanted 3 dB beamwidth in \u00B0 or deg (\u00B0 if none); with --diameter, "
+                                                      "--frequency or --far-field, for example --beamwidth 2 --frequency 1420MHz."),
+                                       QStringLiteral("value"));
+    const QCommandLineOption farField(QStringLiteral("far-field"),
+                                      QStringLiteral("Wanted far-field range in m, km or ft (m if none); with --diameter, "
+                                                     "--frequency, --gain or --beamwidth, for example --far-field 100m --frequency 10."),
+                                      QStringLiteral("value"));
     const QCommandLineOption efficiency(QStringLiteral("efficiency"),
                                         QStringLiteral("Aperture efficiency in %, 10 to 100 (optional)."),
                                         QStringLiteral("value"));
@@ -52,7 +64,7 @@ CommandLine readCommandLine(int argc, char **argv)
     const QCommandLineOption exportTo(QStringLiteral("export"),
                                       QStringLiteral("Write the nomogram to a PDF, SVG or PNG file and end, without a window."),
                                       QStringLiteral("file"));
-    parser.addOptions({diameter, frequency, efficiency, readings, exportTo});
+    parser.addOptions({diameter, frequency, gain, beamwidth, farField, efficiency, readings, exportTo});
 
     CommandLine command;
     if (!parser.parse(arguments)) {
@@ -76,30 +88,69 @@ CommandLine readCommandLine(int argc, char **argv)
         return command;
     }
 
-    const bool any = parser.isSet(diameter) || parser.isSet(frequency) || parser.isSet(efficiency);
-    if ((any || parser.isSet(readings)) && !(parser.isSet(diameter) && parser.isSet(frequency))) {
-        command.exitNow = fail(QStringLiteral("give both --diameter and --frequency, for example "
-                                              "--diameter 1.2m --frequency 12.5GHz"));
+    int given = 0;
+    for (const QCommandLineOption *option : {&diameter, &frequency, &gain, &beamwidth, &farField})
+        given += parser.isSet(*option) ? 1 : 0;
+    const bool any = given > 0 || parser.isSet(efficiency);
+    if ((any || parser.isSet(readings)) && given != 2) {
+        command.exitNow = fail(QStringLiteral("give %1 of --diameter, --frequency, --gain, --beamwidth and --far-field, for example "
+                                              "--diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz")
+                                   .arg(given > 2 ? QStringLiteral("only two") : QStringLiteral("two")));
+        return command;
+    }
+    if (parser.isSet(gain) && parser.isSet(beamwidth)) {
+        command.exitNow = fail(QStringLiteral("--gain and --beamwidth both fix the product of diameter and frequency: "
+                                              "give one of them with --diameter, --frequency or --far-field"));
         return command;
     }
     if (any) {
-        const ReadQuantity d = readDiameter(parser.value(diameter));
-        const ReadQuantity f = readFrequency(parser.value(frequency));
-        const ReadQuantity e = parser.isSet(efficiency) ? readEfficiency(parser.value(efficiency)) : ReadQuantity{};
-        for (const auto &[read, option] : {std::pair{&d, "--diameter"}, {&f, "--frequency"}, {&e, "--efficiency"}}) {
+        const auto readOption = [&](const QCommandLineOption &option, auto reader) {
+            return parser.isSet(option) ? reader(parser.value(option), QLocale()) : ReadQuantity{};
+        };
+        const ReadQuantity d = readOption(diameter, readDiameter);
+        const ReadQuantity f = readOption(frequency, readFrequency);
+        const ReadQuantity g = readOption(gain, readGain);
+        const ReadQuantity b = readOption(beamwidth, readBeamwidth);
+        const ReadQuantity r = readOption(farField, readFarField);
+        const ReadQuantity e = readOption(efficiency, readEfficiency);
+        for (const auto &[read, option] : {std::pair{&d, "--diameter"}, {&f, "--frequency"}, {&g, "--gain"},
+                                           {&b, "--beamwidth"}, {&r, "--far-field"}, {&e, "--efficiency"}}) {
             if (!read->error.isEmpty()) {
                 command.exitNow = fail(QStringLiteral("%1: %2").arg(QLatin1String(option), read->error));
                 return command;
             }
         }
-        const TypedAntenna antenna{*d.quantity, *f.quantity, e.quantity};
-        const auto placed = placeAntenna(antenna.diameter.value, antenna.frequency.value);
-        if (const auto *reach = std::get_if<OutOfReach>(&placed)) {
-            command.exitNow = fail(outOfReachText(*reach, antenna));
-            return command;
+        if (d.quantity && f.quantity) {
+            const TypedAntenna antenna{*d.quantity, *f.quantity, e.quantity};
+            const auto placed = placeAntenna(antenna.diameter.value, antenna.frequency.value);
+            if (const auto *reach = std::get_if<OutOfReach>(&placed)) {
+                command.exitNow = fail(outOfReachText(*reach, antenna));
+                return command;
+            }
+            command.antenna = antenna;
+            command.values = std::get<BarValues>(placed);
+        } else {
+            // One wanted reading, with a diameter, a frequency or a far-field range.
+            const auto [wanted, want] = g.quantity ? std::pair{Wanted::Gain, *g.quantity}
+                                      : b.quantity ? std::pair{Wanted::Beamwidth, *b.quantity}
+                                                   : std::pair{Wanted::FarField, *r.quantity};
+            const auto [kind, other] = d.quantity ? std::pair{Given::Diameter, *d.quantity}
+                                     : f.quantity ? std::pair{Given::Frequency, *f.quantity}
+                                                  : std::pair{Given::FarField, *r.quantity};
+            const auto found = findAntenna(wanted, want.value, kind, other.value, e.quantity ? std::optional(e.quantity->value) : std::nullopt);
+            if (const auto *antenna = std::get_if<FoundAntenna>(&found)) {
+                command.antenna = foundAntenna(*antenna, kind, other, e.quantity);
+                command.values = antenna->values;
+            } else if (const auto *reach = std::get_if<OutOfReach>(&found)) {
+                const Quantity placeholder{1, QString(), 1};
+                command.exitNow = fail(outOfReachText(*reach, kind == Given::Diameter ? TypedAntenna{other, placeholder, {}}
+                                                                                      : TypedAntenna{placeholder, other, {}}));
+            } else {
+                command.exitNow = fail(unreachableText(std::get<Unreachable>(found), wanted, want, other.typed()));
+            }
+            if (command.exitNow)
+                return command;
         }
-        command.antenna = antenna;
-        command.values = std::get<BarValues>(placed);
     }
     command.readings = parser.isSet(readings);
     command.exportFile = parser.value(exportTo);

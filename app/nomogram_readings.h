@@ -45,3 +45,32 @@ struct OutOfReach
 
 // The Values nearest to exact for a diameter in metres and a frequency in GHz.
 std::variant<BarValues, OutOfReach> placeAntenna(double diameter, double frequency);
+
+// A reading an antenna can be found from, and what is given with it: its diameter,
+// its frequency or, with a gain or a beamwidth, its far-field range.
+enum class Wanted { Gain, Beamwidth, FarField };
+enum class Given { Diameter, Frequency, FarField };
+
+// The antenna found, rounded to the fewest figures (three or more) that set the same
+// Values, and those Values.
+struct FoundAntenna
+{
+    double diameter, frequency; // m, GHz
+    int figures;
+    BarValues values;
+};
+
+// A wanted reading that cannot be set: off its scale (the scale's ends), or the
+// wanted readings the nomograms can set with what is given (none if low > high).
+struct Unreachable
+{
+    bool offScale;
+    double low, high;
+};
+
+// The Values that put the wanted reading against its reference (the efficiency tick,
+// 100 % if none, the middle of the 3dB mark or of the far-field mark), and the
+// antenna the fixed scales then show. A diameter or frequency given off its scales
+// is refused as placeAntenna refuses it.
+std::variant<FoundAntenna, Unreachable, OutOfReach> findAntenna(Wanted wanted, double value, Given given, double givenValue,
+                                                                std::optional<double> efficiency = {});

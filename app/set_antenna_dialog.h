@@ -4,11 +4,14 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 
-// Type an antenna and see what the nomograms will read for it before setting it.
+// Type an antenna, or one of its readings with its diameter, frequency or far-field
+// range, and see the antenna found and what the nomograms will read for it before
+// setting it.
 // A field that cannot be read says why beside it; an antenna out of the nomograms'
 // reach says what they can reach; either way it cannot be confirmed.
 class SetAntennaDialog : public QDialog
@@ -25,6 +28,8 @@ public:
 private:
     void check();
 
+    QComboBox *firstKind_;
+    QComboBox *secondKind_;
     QLineEdit *diameter_;
     QLineEdit *frequency_;
     QLineEdit *efficiency_;

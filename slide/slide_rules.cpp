@@ -11,5 +11,8 @@ float lowerDiameterLeft(int value) { return float(double(value) / 8 - 900); }
 
 double upperValueFor(double frequencyLeft) { return (frequencyLeft + 4668) * 3.2; }
 double lowerValueFor(double diameterLeft) { return (diameterLeft + 900) * 8; }
+double beamwidthValueFor(double left) { return (left + 4274) * 3.2; }
+double gainValueFor(double left) { return (left + 4574) * 3.2; }
+double farFieldValueFor(double left) { return (left + 3731) * 4; }
 
 } // namespace slide

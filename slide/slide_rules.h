@@ -14,6 +14,9 @@ float lowerDiameterLeft(int value);  // picPICG
 // The Value, not rounded, at which a strip stands at the given Left.
 double upperValueFor(double frequencyLeft); // picPICB
 double lowerValueFor(double diameterLeft);  // picPICG
+double beamwidthValueFor(double left);      // picPICC
+double gainValueFor(double left);           // picPICD
+double farFieldValueFor(double left);       // picPICF
 
 constexpr int Minimum = 0;
 constexpr int Maximum = 32767;

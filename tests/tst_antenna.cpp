@@ -27,6 +27,7 @@ private slots:
     void rangesTakeTheirEnds();
     void everyWayOutReadsTheSame();
     void reachIsWhatCanBeSet();
+    void foundAntennasReadWhatWasWanted();
 };
 
 // Every unit at its factor, numbers in the locale's way and in plain C, and each
@@ -113,13 +114,24 @@ void AntennaTest::everyWayOutReadsTheSame()
                  "Out of the nomograms' reach: with 100 m they can set frequencies from 0.01 to 0.162 GHz only.");
         dialog->findChild<QLineEdit *>("frequency")->setText("5 parsec");
         QVERIFY(!dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+        // A wanted gain with a frequency finds the diameter; a gain with a beamwidth finds nothing.
+        QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        dialog->findChild<QObject *>("firstQuantity")->setProperty("currentIndex", 2);
+        for (auto [field, text] : {std::pair{"diameter", "41.2"}, {"frequency", "11.7"}})
+            dialog->findChild<QLineEdit *>(field)->setText(text);
+        QVERIFY(ok->isEnabled() && QRegularExpression(" m \\(found\\) at 11.7 GHz(.|\n)*: 41.2 dBi").match(dialog->findChild<QLabel *>("readings")->text()).hasMatch());
+        dialog->findChild<QObject *>("secondQuantity")->setProperty("currentIndex", 3);
+        QVERIFY(!ok->isEnabled());
         dialog->reject();
     });
     w.commands->setAntennaAction->trigger();
     QCOMPARE(std::pair(w.scrSCROLL->value(), w.scrSCROLL2->value()), std::pair(13235, 15090)); // one step on
 
     for (const QStringList &arguments : {QStringList{"--readings", "--diameter", "100", "--frequency", "50"},
-                                         {"--diameter", "nan", "--frequency", "10"}, {"--readings", "--diameter", "1"}}) {
+                                         {"--diameter", "nan", "--frequency", "10"}, {"--readings", "--diameter", "1"},
+                                         {"--gain", "41.2", "--beamwidth", "2"}, {"--readings", "--gain", "41.2"},
+                                         {"--gain", "41.2", "--frequency", "11.7", "--diameter", "1"}, {"--gain", "70", "--frequency", "0.1"},
+                                         {"--readings", "--beamwidth", "2 rad", "--frequency", "1"}}) {
         const Run done = run(BEAMWISE_BINARY, arguments);
         QVERIFY2(done.status == 2 && done.out.isEmpty() && done.err.startsWith("beamwise: ") && done.err.count('\n') == 1, qPrintable(done.err));
     }
@@ -150,6 +162,33 @@ void AntennaTest::reachIsWhatCanBeSet()
             ++refused;
         }
     QVERIFY(refused > 0 && refused < 16);
+}
+
+// Over wants across each scale, the found antenna's Values read the wanted value back
+// to three figures, and its diameter and frequency as shown set the same Values.
+void AntennaTest::foundAntennasReadWhatWasWanted()
+{
+    for (const auto &[wanted, scale, given, others] : {std::tuple{Wanted::Gain, &readings::Gain, Given::Diameter, std::vector{0.3, 2.0, 30.0}},
+             {Wanted::Gain, &readings::Gain, Given::Frequency, {0.05, 1.42, 40.0}}, {Wanted::Gain, &readings::Gain, Given::FarField, {3.0, 100.0, 5000.0}},
+             {Wanted::Beamwidth, &readings::Beamwidth, Given::Diameter, {0.3, 2.0, 30.0}}, {Wanted::Beamwidth, &readings::Beamwidth, Given::Frequency, {0.05, 1.42, 40.0}},
+             {Wanted::Beamwidth, &readings::Beamwidth, Given::FarField, {3.0, 100.0, 5000.0}}, {Wanted::FarField, &readings::FarFieldRange, Given::Diameter, {0.3, 2.0, 30.0}},
+             {Wanted::FarField, &readings::FarFieldRange, Given::Frequency, {0.05, 1.42, 40.0}}}) {
+        int found = 0;
+        for (double other : others)
+            for (double want = scale == &readings::Gain ? 1 : scale->low; want <= scale->high; want = threeFigures(want * 1.37, QLocale::c()).toDouble()) { // the gain scale is linear: 0.003 dBi a step
+                const auto answer = findAntenna(wanted, want, given, other, 60);
+                const auto *antenna = std::get_if<FoundAntenna>(&answer);
+                if (!antenna) continue;
+                const NomogramReadings r = readNomogram(antenna->values.upper, antenna->values.lower, 60);
+                const double read = *(wanted == Wanted::Gain ? r.gainAtEfficiency : wanted == Wanted::Beamwidth ? r.beamwidth3dB : r.farFieldRange);
+                QCOMPARE(threeFigures(read, QLocale::c()), threeFigures(want, QLocale::c()));
+                QVERIFY(std::get<BarValues>(placeAntenna(antenna->diameter, antenna->frequency)).lower == antenna->values.lower && std::get<BarValues>(placeAntenna(antenna->diameter, antenna->frequency)).upper == antenna->values.upper);
+                ++found;
+            }
+        QVERIFY2(found >= 3, qPrintable(QString::number(int(wanted)) + QString::number(int(given))));
+    }
+    const Run german = run(BEAMWISE_BINARY, {"--readings", "--gain", "41,2 dBi", "--diameter", "1,2"}, "de_DE.UTF-8");
+    QVERIFY2(german.status == 0 && german.out.contains("GHz (found)") && german.out.contains(": 41,2 dBi"), qPrintable(german.out + german.err));
 }
 
 BEAMWISE_TEST_MAIN(AntennaTest)
