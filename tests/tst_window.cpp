@@ -1,5 +1,6 @@
 #include "app/layout.h"
 #include "app/message_box_reporter.h"
+#include "app/nomogram_commands.h"
 #include "app/sunken_panel.h"
 #include "scales/error_trap.h"
 #include "app/nomogram_readings.h"
@@ -7,13 +8,19 @@
 #include "scales/twips.h"
 #include "support/fixtures.h"
 
+#include <QAction>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
 
 // The window as a user meets it: what start-up shows, how failures are reported,
 // what covers what, the views, and the readings the bars slide to.
@@ -116,6 +123,7 @@ private slots:
     void messageBoxAnswers();
     void whatShowsIsNotCovered();
     void slidingReadsTrue();
+    void failedExportIsToldAndTheNextSucceeds();
 };
 
 void WindowTest::startUpShowsTheWindowLast()
@@ -271,6 +279,48 @@ void WindowTest::slidingReadsTrue()
     QCOMPARE(p.reporter.messages, QStringList());
     for (int i = 0; i < renders.size(); ++i)
         QCOMPARE(p.strips()[i]->renderCount(), renders[i]);
+}
+
+// Export… over a file, under a file-size limit: one message box naming the file and
+// the system's reason, and the old file kept; the next export writes its file.
+void WindowTest::failedExportIsToldAndTheNextSucceeds()
+{
+    StartedProgram p;
+    QTemporaryDir dir;
+    QFile old(dir.filePath("keep.pdf"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the user's own file") > 0);
+    old.close();
+    QStringList files{old.fileName(), dir.filePath("keep.svg")}, boxes;
+    QTimer answer;
+    // Each answer is queued, so that the dialog it opens is answered in turn.
+    connect(&answer, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal); dialog && !files.isEmpty()) {
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(files.takeFirst());
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+        } else if (QAbstractButton *replace = box ? box->button(QMessageBox::Yes) : nullptr) {
+            QTimer::singleShot(0, replace, &QAbstractButton::click);
+        } else if (box && !boxes.contains(box->text())) {
+            boxes << box->text();
+            QTimer::singleShot(0, box, &QDialog::accept);
+        }
+    });
+    answer.start(20);
+    rlimit unlimited;
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit small{4096, unlimited.rlim_max};
+    signal(SIGXFSZ, SIG_IGN); // as the program does
+    setrlimit(RLIMIT_FSIZE, &small);
+    p.window.commands->exportAction->trigger();
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    p.window.commands->exportAction->trigger();
+    QCOMPARE(files, QStringList());
+    QCOMPARE(boxes, QStringList("Cannot write \u201C" + old.fileName() + "\u201D: File too large."));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"keep.pdf", "keep.svg"}));
+    QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "the user's own file");
+    QFile svg(dir.filePath("keep.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().trimmed().endsWith("</svg>"));
 }
 
 BEAMWISE_TEST_MAIN(WindowTest)
