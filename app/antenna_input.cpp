@@ -1,10 +1,16 @@
 #include "app/antenna_input.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 #include <vector>
 
 namespace {
+
+struct Input
+{
+    Q_DECLARE_TR_FUNCTIONS(Input)
+};
 
 struct Unit
 {
@@ -14,17 +20,17 @@ struct Unit
 
 struct Kind
 {
-    const char *what;     // "diameter"
-    const char *example;  // "1.2 m"
+    const char *what;     // "diameter", translated where it is said
+    const char *example;  // "1.2 m", likewise in the language's numbers
     std::vector<Unit> units; // the first is the default
 };
 
-const Kind Diameter{"diameter", "1.2 m", {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}, {"in", 0.0254}}};
-const Kind Frequency{"frequency", "12.5 GHz", {{"GHz", 1}, {"MHz", 1e-3}, {"kHz", 1e-6}, {"Hz", 1e-9}}};
-const Kind Efficiency{"efficiency", "60 %", {{"%", 1}}};
-const Kind Gain{"gain", "41.2 dBi", {{"dBi", 1}}};
-const Kind Beamwidth{"beamwidth", "2\u00B0", {{"\u00B0", 1}, {"deg", 1}}};
-const Kind FarField{"far-field range", "100 m", {{"m", 1}, {"km", 1000}, {"ft", 0.3048}}};
+const Kind Diameter{QT_TRANSLATE_NOOP("Input", "diameter"), QT_TRANSLATE_NOOP("Input", "1.2 m"), {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}, {"in", 0.0254}}};
+const Kind Frequency{QT_TRANSLATE_NOOP("Input", "frequency"), QT_TRANSLATE_NOOP("Input", "12.5 GHz"), {{"GHz", 1}, {"MHz", 1e-3}, {"kHz", 1e-6}, {"Hz", 1e-9}}};
+const Kind Efficiency{QT_TRANSLATE_NOOP("Input", "efficiency"), QT_TRANSLATE_NOOP("Input", "60 %"), {{"%", 1}}};
+const Kind Gain{QT_TRANSLATE_NOOP("Input", "gain"), QT_TRANSLATE_NOOP("Input", "41.2 dBi"), {{"dBi", 1}}};
+const Kind Beamwidth{QT_TRANSLATE_NOOP("Input", "beamwidth"), "2\u00B0", {{"\u00B0", 1}, {"deg", 1}}};
+const Kind FarField{QT_TRANSLATE_NOOP("Input", "far-field range"), QT_TRANSLATE_NOOP("Input", "100 m"), {{"m", 1}, {"km", 1000}, {"ft", 0.3048}}};
 
 QString unitList(const Kind &kind)
 {
@@ -32,8 +38,7 @@ QString unitList(const Kind &kind)
     for (const Unit &unit : kind.units)
         names << QString::fromUtf8(unit.name);
     return names.size() == 1 ? names.first()
-                             : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ")
-            + names.last();
+                             : Input::tr("%1 or %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
 // The user's way of writing numbers first; then a plain dot, for those whose
@@ -52,9 +57,9 @@ std::optional<double> readNumber(const QString &text, const QLocale &locale)
 ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
 {
     const QString text = typed.trimmed();
-    const QString example = QStringLiteral("for example %1").arg(QString::fromUtf8(kind.example));
+    const QString what = Input::tr(kind.what), example = Input::tr(kind.example);
     if (text.isEmpty())
-        return {std::nullopt, QStringLiteral("Type a %1, %2.").arg(QLatin1String(kind.what), example)};
+        return {std::nullopt, Input::tr("Type a %1, for example %2.").arg(what, example)};
 
     // The unit is the run of letters or the percent sign at the end.
     static const QRegularExpression split(QStringLiteral("^(.*?)\\s*([A-Za-z%\u00B0]*)$"));
@@ -70,18 +75,17 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
                 unit = &u;
         // "1e3" is a number, not 1 with a unit "e3"; a word alone is no number at all.
         if (!unit && number.isEmpty())
-            return {std::nullopt, QStringLiteral("\u201C%1\u201D is not a number: type a %2 as a number with %3, %4.")
-                                      .arg(text, QLatin1String(kind.what), unitList(kind), example)};
+            return {std::nullopt, Input::tr("\u201C%1\u201D is not a number: type a %2 as a number with %3, for example %4.")
+                                      .arg(text, what, unitList(kind), example)};
         if (!unit)
-            return {std::nullopt, QStringLiteral("\u201C%1\u201D is not a unit of %2: use %3, %4.")
-                                      .arg(unitText, QLatin1String(kind.what), unitList(kind), example)};
+            return {std::nullopt, Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
+                                      .arg(unitText, what, unitList(kind), example)};
     }
     const std::optional<double> value = readNumber(number, locale);
     if (!value || !std::isfinite(*value))
-        return {std::nullopt, QStringLiteral("\u201C%1\u201D is not a number: type a %2 such as %3.")
-                                  .arg(number, QLatin1String(kind.what), QString::fromUtf8(kind.example))};
+        return {std::nullopt, Input::tr("\u201C%1\u201D is not a number: type a %2 such as %3.").arg(number, what, example)};
     if (*value <= 0)
-        return {std::nullopt, QStringLiteral("A %1 must be more than zero.").arg(QLatin1String(kind.what))};
+        return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(what)};
     return {Quantity{*value * unit->perUnit, QString::fromUtf8(unit->name), unit->perUnit}, QString()};
 }
 
@@ -101,7 +105,7 @@ ReadQuantity readEfficiency(const QString &text, const QLocale &locale)
 {
     ReadQuantity result = read(text, locale, Efficiency);
     if (result.quantity && (result.quantity->value < 10 || result.quantity->value > 100))
-        return {std::nullopt, QStringLiteral("The efficiency scale runs from 10 to 100 %.")};
+        return {std::nullopt, Input::tr("The efficiency scale runs from 10 to 100 %.")};
     return result;
 }
 

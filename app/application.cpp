@@ -1,6 +1,9 @@
 #include "app/application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,7 +28,34 @@ void startupHandler(QtMsgType type, const QMessageLogContext &context, const QSt
         previousHandler(type, context, message);
 }
 
+QString spokenLanguage()
+{
+    for (const QString &asked : QLocale().uiLanguages()) {
+        const QString language = asked.section(QLatin1Char('-'), 0, 0);
+        for (const char *spoken : {"en", "de", "fr", "es"})
+            if (language == QLatin1String(spoken))
+                return language;
+    }
+    return QStringLiteral("en");
+}
+
 } // namespace
+
+void installTranslations()
+{
+    const QString language = spokenLanguage();
+    if (language == QLatin1String("en"))
+        return;
+    QCoreApplication *app = QCoreApplication::instance();
+    for (const QString &file : {QStringLiteral(":/i18n/beamwise_") + language,
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_") + language}) {
+        auto *translator = new QTranslator(app);
+        if (translator->load(file))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
 
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
 {
@@ -37,5 +67,6 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral("2.4"));
     QApplication::setDesktopFileName(QStringLiteral("example.parabolic_instruments.Beamwise"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    installTranslations();
     return app;
 }

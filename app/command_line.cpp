@@ -13,6 +13,11 @@
 
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 // The program's one line on standard error.
 void say(const QString &message)
 {
@@ -34,56 +39,50 @@ CommandLine readCommandLine(int argc, char **argv)
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(Words::tr(
         "A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption diameter(QStringLiteral("diameter"),
-                                      QStringLiteral("Antenna diameter in m, cm, mm, ft or in (m if none)."),
-                                      QStringLiteral("value"));
+                                      Words::tr("Antenna diameter in m, cm, mm, ft or in (m if none)."),
+                                      Words::tr("value"));
     const QCommandLineOption frequency(QStringLiteral("frequency"),
-                                       QStringLiteral("Frequency in Hz, kHz, MHz or GHz (GHz if none)."),
-                                       QStringLiteral("value"));
+                                       Words::tr("Frequency in Hz, kHz, MHz or GHz (GHz if none)."),
+                                       Words::tr("value"));
     const QCommandLineOption gain(QStringLiteral("gain"),
-                                  QStringLiteral("Wanted gain in dBi at the efficiency given, 100 % if none; "
+                                  Words::tr("Wanted gain in dBi at the efficiency given, 100 % if none; "
                                                  "with --diameter, --frequency or --far-field, for example --gain 41.2 --frequency 11.7GHz."),
-                                  QStringLiteral("value"));
+                                  Words::tr("value"));
     const QCommandLineOption beamwidth(QStringLiteral("beamwidth"),
-                                       QStringLiteral("Wanted 3 dB beamwidth in \u00B0 or deg (\u00B0 if none); with --diameter, "
+                                       Words::tr("Wanted 3 dB beamwidth in \u00B0 or deg (\u00B0 if none); with --diameter, "
                                                       "--frequency or --far-field, for example --beamwidth 2 --frequency 1420MHz."),
-                                       QStringLiteral("value"));
+                                       Words::tr("value"));
     const QCommandLineOption farField(QStringLiteral("far-field"),
-                                      QStringLiteral("Wanted far-field range in m, km or ft (m if none); with --diameter, "
+                                      Words::tr("Wanted far-field range in m, km or ft (m if none); with --diameter, "
                                                      "--frequency, --gain or --beamwidth, for example --far-field 100m --frequency 10."),
-                                      QStringLiteral("value"));
+                                      Words::tr("value"));
     const QCommandLineOption efficiency(QStringLiteral("efficiency"),
-                                        QStringLiteral("Aperture efficiency in %, 10 to 100 (optional)."),
-                                        QStringLiteral("value"));
+                                        Words::tr("Aperture efficiency in %, 10 to 100 (optional)."),
+                                        Words::tr("value"));
     const QCommandLineOption readings(QStringLiteral("readings"),
-                                      QStringLiteral("Print the readings for the antenna and end, without a window."));
+                                      Words::tr("Print the readings for the antenna and end, without a window."));
     const QCommandLineOption exportTo(QStringLiteral("export"),
-                                      QStringLiteral("Write the nomogram to a PDF, SVG or PNG file and end, without a window."),
-                                      QStringLiteral("file"));
+                                      Words::tr("Write the nomogram to a PDF, SVG or PNG file and end, without a window."),
+                                      Words::tr("file"));
     parser.addOptions({diameter, frequency, gain, beamwidth, farField, efficiency, readings, exportTo});
 
     CommandLine command;
     if (!parser.parse(arguments)) {
-        command.exitNow = fail(parser.errorText() + QStringLiteral(" (see beamwise --help)"));
+        command.exitNow = fail(Words::tr("%1 (see beamwise --help)").arg(parser.errorText()));
         return command;
     }
     if (parser.isSet(help) || parser.isSet(version)) {
-        // The help text names the program from the application object.
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("beamwise"));
-        QCoreApplication::setApplicationVersion(QStringLiteral("2.4"));
-        const QString text = parser.isSet(help) ? parser.helpText()
-                                                : QStringLiteral("beamwise 2.4\n");
-        std::fputs(qUtf8Printable(text), stdout);
+        std::fputs(qUtf8Printable(parser.isSet(help) ? parser.helpText() : QStringLiteral("beamwise 2.4\n")), stdout);
         command.exitNow = ExitOk;
         return command;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        command.exitNow = fail(QStringLiteral("unexpected argument \u201C%1\u201D (see beamwise --help)")
+        command.exitNow = fail(Words::tr("unexpected argument \u201C%1\u201D (see beamwise --help)")
                                    .arg(parser.positionalArguments().first()));
         return command;
     }
@@ -93,13 +92,14 @@ CommandLine readCommandLine(int argc, char **argv)
         given += parser.isSet(*option) ? 1 : 0;
     const bool any = given > 0 || parser.isSet(efficiency);
     if ((any || parser.isSet(readings)) && given != 2) {
-        command.exitNow = fail(QStringLiteral("give %1 of --diameter, --frequency, --gain, --beamwidth and --far-field, for example "
-                                              "--diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz")
-                                   .arg(given > 2 ? QStringLiteral("only two") : QStringLiteral("two")));
+        command.exitNow = fail(given > 2 ? Words::tr("give only two of --diameter, --frequency, --gain, --beamwidth and --far-field, for example "
+                                                     "--diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz")
+                                         : Words::tr("give two of --diameter, --frequency, --gain, --beamwidth and --far-field, for example "
+                                                     "--diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz"));
         return command;
     }
     if (parser.isSet(gain) && parser.isSet(beamwidth)) {
-        command.exitNow = fail(QStringLiteral("--gain and --beamwidth both fix the product of diameter and frequency: "
+        command.exitNow = fail(Words::tr("--gain and --beamwidth both fix the product of diameter and frequency: "
                                               "give one of them with --diameter, --frequency or --far-field"));
         return command;
     }
@@ -116,7 +116,7 @@ CommandLine readCommandLine(int argc, char **argv)
         for (const auto &[read, option] : {std::pair{&d, "--diameter"}, {&f, "--frequency"}, {&g, "--gain"},
                                            {&b, "--beamwidth"}, {&r, "--far-field"}, {&e, "--efficiency"}}) {
             if (!read->error.isEmpty()) {
-                command.exitNow = fail(QStringLiteral("%1: %2").arg(QLatin1String(option), read->error));
+                command.exitNow = fail(Words::tr("%1: %2").arg(QLatin1String(option), read->error));
                 return command;
             }
         }
@@ -156,7 +156,7 @@ CommandLine readCommandLine(int argc, char **argv)
     command.exportFile = parser.value(exportTo);
     if (parser.isSet(exportTo)) {
         if (const QString wrong = exporting::checkFileName(command.exportFile); !wrong.isEmpty())
-            command.exitNow = fail(QStringLiteral("--export: ") + wrong);
+            command.exitNow = fail(Words::tr("%1: %2").arg(QStringLiteral("--export"), wrong));
     }
     return command;
 }

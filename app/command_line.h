@@ -20,6 +20,7 @@ struct CommandLine
 // that cannot be used.
 enum ExitStatus { ExitOk = 0, ExitFailure = 1, ExitUnusable = 2 };
 
+// Needs the application object, for the user's language.
 CommandLine readCommandLine(int argc, char **argv);
 
 // The readings for the antenna of the command line, one a line, as they are printed.

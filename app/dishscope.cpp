@@ -226,8 +226,8 @@ void Dishscope::setTabOrder()
 
 static void describe(QWidget *widget, const char *name, const char *description)
 {
-    widget->setAccessibleName(QString::fromUtf8(name));
-    widget->setAccessibleDescription(QString::fromUtf8(description));
+    widget->setAccessibleName(Dishscope::tr(name));
+    widget->setAccessibleDescription(Dishscope::tr(description));
 }
 
 // The value under the pointer as a tooltip on every scale, and for screen readers
@@ -243,33 +243,38 @@ void Dishscope::addReadingAids()
     picPICG->setReading(readings::LowerDiameter);
     picPICH->setReading(readings::LowerFrequency);
 
-    describe(picPICA, "Upper antenna diameter scale",
-             "Antenna diameter from 0.1 to 100 metres. Fixed: set a frequency under the "
-             "diameter.");
-    describe(picPICB, "Upper frequency scale",
-             "Frequency from 0.01 to 100 GHz. Slides with the upper slide bar.");
-    describe(picPICC, "Beamwidth scale",
-             "Beamwidth from 100 down to 0.03 degrees, read under the 3dB and 10dB marks. "
-             "Slides with the upper slide bar.");
-    describe(picPICD, "Gain scale",
-             "Gain from 0 to 75 dBi, read above the aperture efficiency. Slides with the "
-             "upper slide bar.");
-    describe(picPICE, "Efficiency scale", "Aperture efficiency from 10 to 100 percent. Fixed.");
-    describe(picPICF, "Far-field range scale",
-             "Far-field distance from 1 to 10,000 metres, read under the mark. Slides with "
-             "the lower slide bar, twice as fast as the lower antenna diameter scale.");
-    describe(picPICG, "Lower antenna diameter scale",
-             "Antenna diameter from 0.1 to 100 metres. Slides with the lower slide bar: set "
-             "the diameter against a frequency.");
-    describe(picPICH, "Lower frequency scale", "Frequency from 0.01 to 100 GHz. Fixed.");
+    describe(picPICA, QT_TR_NOOP("Upper antenna diameter scale"),
+             QT_TR_NOOP("Antenna diameter from 0.1 to 100 metres. Fixed: set a frequency under the "
+                        "diameter."));
+    describe(picPICB, QT_TR_NOOP("Upper frequency scale"),
+             QT_TR_NOOP("Frequency from 0.01 to 100 GHz. Slides with the upper slide bar."));
+    describe(picPICC, QT_TR_NOOP("Beamwidth scale"),
+             QT_TR_NOOP("Beamwidth from 100 down to 0.03 degrees, read under the 3dB and 10dB marks. "
+                        "Slides with the upper slide bar."));
+    describe(picPICD, QT_TR_NOOP("Gain scale"),
+             QT_TR_NOOP("Gain from 0 to 75 dBi, read above the aperture efficiency. Slides with the "
+                        "upper slide bar."));
+    describe(picPICE, QT_TR_NOOP("Efficiency scale"),
+             QT_TR_NOOP("Aperture efficiency from 10 to 100 percent. Fixed."));
+    describe(picPICF, QT_TR_NOOP("Far-field range scale"),
+             QT_TR_NOOP("Far-field distance from 1 to 10,000 metres, read under the mark. Slides with "
+                        "the lower slide bar, twice as fast as the lower antenna diameter scale."));
+    describe(picPICG, QT_TR_NOOP("Lower antenna diameter scale"),
+             QT_TR_NOOP("Antenna diameter from 0.1 to 100 metres. Slides with the lower slide bar: set "
+                        "the diameter against a frequency."));
+    describe(picPICH, QT_TR_NOOP("Lower frequency scale"),
+             QT_TR_NOOP("Frequency from 0.01 to 100 GHz. Fixed."));
 
     // Their descriptions carry the readings and follow the bars (NomogramCommands).
-    scrSCROLL->setAccessibleName(QStringLiteral("Upper slide bar"));
-    scrSCROLL2->setAccessibleName(QStringLiteral("Lower slide bar"));
+    scrSCROLL->setAccessibleName(tr("Upper slide bar"));
+    scrSCROLL2->setAccessibleName(tr("Lower slide bar"));
 
-    describe(cmdInstr, "Instructions", "Shows how to read the nomograms.");
-    describe(cmdInfo, "Company information", "Shows the company information page.");
-    describe(cmdNomogram, "Nomogram", "Returns to the nomogram view.");
+    describe(cmdInstr, QT_TR_NOOP("Instructions"),
+             QT_TR_NOOP("Shows how to read the nomograms."));
+    describe(cmdInfo, QT_TR_NOOP("Company information"),
+             QT_TR_NOOP("Shows the company information page."));
+    describe(cmdNomogram, QT_TR_NOOP("Nomogram"),
+             QT_TR_NOOP("Returns to the nomogram view."));
 }
 
 void Dishscope::load()

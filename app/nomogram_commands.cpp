@@ -35,10 +35,10 @@ NomogramCommands::NomogramCommands(Dishscope &window)
 {
     QWidget *view = window.picPIC;
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    setAntennaAction = command(view, QStringLiteral("Set Antenna\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E), "setAntenna");
-    copyReadingsAction = command(view, QStringLiteral("Copy Readings"), QKeySequence::Copy, "copyReadings");
-    printAction = command(view, QStringLiteral("Print…"), QKeySequence::Print, "print");
-    exportAction = command(view, QStringLiteral("Export…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "export");
+    setAntennaAction = command(view, tr("Set Antenna\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E), "setAntenna");
+    copyReadingsAction = command(view, tr("Copy Readings"), QKeySequence::Copy, "copyReadings");
+    printAction = command(view, tr("Print\u2026"), QKeySequence::Print, "print");
+    exportAction = command(view, tr("Export\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "export");
     connect(setAntennaAction, &QAction::triggered, this, &NomogramCommands::openSetAntenna);
     connect(copyReadingsAction, &QAction::triggered, this, &NomogramCommands::copyReadings);
     connect(printAction, &QAction::triggered, this, &NomogramCommands::print);
@@ -95,11 +95,9 @@ void NomogramCommands::describeBars()
 {
     const NomogramReadings r = current();
     window_.scrSCROLL->setAccessibleDescription(
-        QStringLiteral("Slides the frequency, beamwidth and gain scales of the upper nomogram. ")
-        + upperReadingLines(r).join(QStringLiteral(". ")) + QLatin1Char('.'));
+        tr("Slides the frequency, beamwidth and gain scales of the upper nomogram. %1.").arg(upperReadingLines(r).join(tr(". "))));
     window_.scrSCROLL2->setAccessibleDescription(
-        QStringLiteral("Slides the antenna diameter and far-field range scales of the lower nomogram. ")
-        + lowerReadingLines(r).join(QStringLiteral(". ")) + QLatin1Char('.'));
+        tr("Slides the antenna diameter and far-field range scales of the lower nomogram. %1.").arg(lowerReadingLines(r).join(tr(". "))));
 }
 
 // One message box for a failure, a sentence naming what and why.
@@ -121,10 +119,10 @@ void NomogramCommands::exportFile()
 {
     if (const QString why = exporting::unavailable(); !why.isEmpty())
         return warn(why);
-    QFileDialog dialog(&window_, QStringLiteral("Export Nomogram"), exportFolder_);
+    QFileDialog dialog(&window_, tr("Export Nomogram"), exportFolder_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QStringList filters{QStringLiteral("PDF page (*.pdf)"), QStringLiteral("SVG drawing (*.svg)"),
-                              QStringLiteral("PNG picture, 300 dpi (*.png)")};
+    const QStringList filters{tr("PDF page (*.pdf)"), tr("SVG drawing (*.svg)"),
+                              tr("PNG picture, 300 dpi (*.png)")};
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     // A name typed without an extension takes the one of the chosen type.

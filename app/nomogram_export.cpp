@@ -4,6 +4,7 @@
 #include "app/nomogram_picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -77,7 +78,7 @@ QString writeFile(const QString &fileName, const Dishscope &window, const QStrin
 {
     const std::optional<QByteArray> bytes = render(QFileInfo(fileName).suffix().toLower(), window, footer);
     if (!bytes)
-        return QStringLiteral("cannot write \u201C%1\u201D: the nomogram could not be drawn").arg(fileName);
+        return QCoreApplication::translate("Export", "cannot write \u201C%1\u201D: the nomogram could not be drawn").arg(fileName);
     // The old file is replaced only by a whole new one: any error on the way, even
     // one the system reports only when the last bytes are flushed, keeps it.
     QSaveFile file(fileName);
@@ -93,7 +94,7 @@ QString writeFile(const QString &fileName, const Dishscope &window, const QStrin
         return {};
     const QString reason = file.errorString();
     file.cancelWriting();
-    return QStringLiteral("cannot write \u201C%1\u201D: %2").arg(fileName, reason);
+    return QCoreApplication::translate("Export", "cannot write \u201C%1\u201D: %2").arg(fileName, reason);
 }
 
 void print(Dishscope &window, const QStringList &footer)

@@ -11,6 +11,11 @@ namespace exporting {
 
 namespace {
 
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(Export)
+};
+
 // The module beside the program (a build tree), else where it is installed. What
 // went wrong names the module's file: the first one there, or where it belongs.
 const Functions *module(QString *error)
@@ -32,11 +37,11 @@ const Functions *module(QString *error)
             functions = entry();
             return functions;
         }
-        failure = QStringLiteral("printing and export cannot be loaded from \u201C%1\u201D (%2)").arg(path, library.errorString());
+        failure = Words::tr("printing and export cannot be loaded from \u201C%1\u201D (%2)").arg(path, library.errorString());
         *error = failure;
         return nullptr;
     }
-    failure = QStringLiteral("printing and export are not installed: \u201C%1\u201D is missing").arg(candidates[1]);
+    failure = Words::tr("printing and export are not installed: \u201C%1\u201D is missing").arg(candidates[1]);
     *error = failure;
     return nullptr;
 }
@@ -48,7 +53,7 @@ QString checkFileName(const QString &fileName)
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("pdf") || suffix == QLatin1String("svg") || suffix == QLatin1String("png"))
         return {};
-    return QStringLiteral("cannot tell what to write as \u201C%1\u201D: end the name in .pdf, .svg or .png")
+    return Words::tr("cannot tell what to write as \u201C%1\u201D: end the name in .pdf, .svg or .png")
         .arg(QFileInfo(fileName).fileName());
 }
 

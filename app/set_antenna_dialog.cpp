@@ -27,8 +27,8 @@ enum Kind { DiameterKind, FrequencyKind, GainKind, BeamwidthKind, FarFieldKind }
 QComboBox *kindChoice(QWidget *parent, Kind initial)
 {
     auto *choice = new QComboBox(parent);
-    choice->addItems({QStringLiteral("Diameter"), QStringLiteral("Frequency"), QStringLiteral("Gain"),
-                      QStringLiteral("Beamwidth"), QStringLiteral("Far-field range")});
+    choice->addItems({SetAntennaDialog::tr("Diameter"), SetAntennaDialog::tr("Frequency"), SetAntennaDialog::tr("Gain"),
+                      SetAntennaDialog::tr("Beamwidth"), SetAntennaDialog::tr("Far-field range")});
     choice->setCurrentIndex(initial);
     return choice;
 }
@@ -55,16 +55,16 @@ SetAntennaDialog::SetAntennaDialog(QWidget *parent)
     , buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     setObjectName(QStringLiteral("setAntennaDialog"));
-    setWindowTitle(QStringLiteral("Set Antenna"));
+    setWindowTitle(tr("Set Antenna"));
     diameter_->setObjectName(QStringLiteral("diameter"));
     frequency_->setObjectName(QStringLiteral("frequency"));
     firstKind_->setObjectName(QStringLiteral("firstQuantity"));
     secondKind_->setObjectName(QStringLiteral("secondQuantity"));
     efficiency_->setObjectName(QStringLiteral("efficiency"));
     readings_->setObjectName(QStringLiteral("readings"));
-    diameter_->setPlaceholderText(QStringLiteral("1.2 m, 90 cm, 4 ft"));
-    frequency_->setPlaceholderText(QStringLiteral("12.5 GHz, 900 MHz"));
-    efficiency_->setPlaceholderText(QStringLiteral("optional, 10 to 100 %"));
+    diameter_->setPlaceholderText(tr("1.2 m, 90 cm, 4 ft"));
+    frequency_->setPlaceholderText(tr("12.5 GHz, 900 MHz"));
+    efficiency_->setPlaceholderText(tr("optional, 10 to 100 %"));
     readings_->setWordWrap(true);
     readings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -82,9 +82,9 @@ SetAntennaDialog::SetAntennaDialog(QWidget *parent)
         name->setBuddy(field);
         form->addRow(name, fieldAndError);
     };
-    row(QStringLiteral("&Given:"), diameter_, diameterError_, firstKind_);
-    row(QStringLiteral("&And:"), frequency_, frequencyError_, secondKind_);
-    row(QStringLiteral("&Efficiency:"), efficiency_, efficiencyError_, nullptr);
+    row(tr("&Given:"), diameter_, diameterError_, firstKind_);
+    row(tr("&And:"), frequency_, frequencyError_, secondKind_);
+    row(tr("&Efficiency:"), efficiency_, efficiencyError_, nullptr);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -125,9 +125,9 @@ void SetAntennaDialog::check()
     const ReadQuantity &given = swap ? second : first, &wanted = swap ? first : second;
     bool settable = false;
     if (low == high) {
-        readings_->setText(QStringLiteral("Give two different quantities."));
+        readings_->setText(tr("Give two different quantities."));
     } else if (low == GainKind && high == BeamwidthKind) {
-        readings_->setText(QStringLiteral("A gain and a beamwidth fix the same product of diameter and frequency: "
+        readings_->setText(tr("A gain and a beamwidth fix the same product of diameter and frequency: "
                                           "give one of them with a diameter, a frequency or a far-field range."));
     } else if (given.quantity && wanted.quantity && (noEfficiency || efficiency.quantity)) {
         std::variant<FoundAntenna, Unreachable, OutOfReach> answer;
@@ -165,9 +165,9 @@ void SetAntennaDialog::check()
             readings_->setText(outOfReachText(*reach, antenna_));
         }
     } else if (marked) {
-        readings_->setText(QStringLiteral("Correct what is marked above to see the readings."));
+        readings_->setText(tr("Correct what is marked above to see the readings."));
     } else {
-        readings_->setText(QStringLiteral("Type two quantities to see the antenna and its readings."));
+        readings_->setText(tr("Type two quantities to see the antenna and its readings."));
     }
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(settable);
 }
