@@ -45,6 +45,19 @@ NomogramCommands::NomogramCommands(Dishscope &window)
     connect(exportAction, &QAction::triggered, this, &NomogramCommands::exportFile);
     connect(window.scrSCROLL, &QScrollBar::valueChanged, this, &NomogramCommands::describeBars);
     connect(window.scrSCROLL2, &QScrollBar::valueChanged, this, &NomogramCommands::describeBars);
+    QAccessible::installActivationObserver(this);
+    describeBars();
+}
+
+NomogramCommands::~NomogramCommands()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void NomogramCommands::accessibilityActiveChanged(bool active)
+{
+    listened_ = active;
+    describeBars();
 }
 
 NomogramReadings NomogramCommands::current() const
@@ -93,6 +106,8 @@ void NomogramCommands::copyReadings()
 // bar, the readings of its own nomogram.
 void NomogramCommands::describeBars()
 {
+    if (!listened_)
+        return;
     const NomogramReadings r = current();
     window_.scrSCROLL->setAccessibleDescription(
         tr("Slides the frequency, beamwidth and gain scales of the upper nomogram. %1.").arg(upperReadingLines(r).join(tr(". "))));

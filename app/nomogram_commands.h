@@ -2,6 +2,7 @@
 
 #include "app/readings_text.h"
 
+#include <QAccessible>
 #include <QObject>
 
 class Dishscope;
@@ -9,14 +10,16 @@ class QAction;
 class SetAntennaDialog;
 
 // What the nomogram view offers beyond its bars, from its context menu and by
-// shortcut: set an antenna by typing it, copy the readings, print and export. It also keeps each
-// bar's description for screen readers up to date with its nomogram's readings.
-class NomogramCommands : public QObject
+// shortcut: set an antenna by typing it, copy the readings, print and export. While
+// an assistive technology listens, it also keeps each bar's description for screen
+// readers up to date with its nomogram's readings.
+class NomogramCommands : public QObject, public QAccessible::ActivationObserver
 {
     Q_OBJECT
 
 public:
     explicit NomogramCommands(Dishscope &window);
+    ~NomogramCommands() override;
 
     // Moves both bars so that the antenna stands set, the way any other bar change
     // moves them, and remembers it as typed.
@@ -39,6 +42,8 @@ public:
 
 private:
     NomogramReadings current() const;
+    // Composing the descriptions on every step would slow dragging for nobody.
+    void accessibilityActiveChanged(bool active) override;
     void describeBars();
     void warn(const QString &error);
 
@@ -47,4 +52,5 @@ private:
     std::optional<TypedAntenna> antenna_;
     BarValues setAt_{};
     QString exportFolder_; // where the last export went, for the next one
+    bool listened_ = QAccessible::isActive();
 };

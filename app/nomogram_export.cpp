@@ -41,7 +41,7 @@ std::optional<QByteArray> render(const QString &suffix, const Dishscope &window,
     if (suffix == QLatin1String("pdf")) {
         QPdfWriter pdf(&buffer);
         pdf.setCreator(QStringLiteral("Beamwise 2.4"));
-        pdf.setTitle(QStringLiteral("Beamwise nomogram"));
+        pdf.setTitle(QCoreApplication::translate("Export", "Beamwise nomogram"));
         pdf.setPageSize(pageSizeFor());
         pdf.setPageMargins(QMarginsF());
         pdf.setResolution(int(TwipsPerInch));
@@ -51,7 +51,7 @@ std::optional<QByteArray> render(const QString &suffix, const Dishscope &window,
     } else if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
-        svg.setTitle(QStringLiteral("Beamwise nomogram"));
+        svg.setTitle(QCoreApplication::translate("Export", "Beamwise nomogram"));
         svg.setResolution(int(TwipsPerInch));
         svg.setSize(view.toSize()); // at true size
         svg.setViewBox(QRectF(QPointF(), view)); // one unit a twip
@@ -101,7 +101,7 @@ void print(Dishscope &window, const QStringList &footer)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(pageSizeFor());
-    printer.setDocName(QStringLiteral("Beamwise nomogram"));
+    printer.setDocName(QCoreApplication::translate("Export", "Beamwise nomogram"));
     QPrintDialog dialog(&printer, &window);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -5,492 +5,496 @@
     <name>CommandLine</name>
     <message>
         <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rechenschieber aus zwei Nomogrammen für Parabolantennen: Gewinn, Halbwertsbreite und Fernfeldabstand.</translation>
     </message>
     <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Antennendurchmesser in m, cm, mm, ft oder in (ohne Einheit: m).</translation>
     </message>
     <message>
         <source>value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Frequency in Hz, kHz, MHz or GHz (GHz if none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz in Hz, kHz, MHz oder GHz (ohne Einheit: GHz).</translation>
     </message>
     <message>
         <source>Wanted gain in dBi at the efficiency given, 100 % if none; with --diameter, --frequency or --far-field, for example --gain 41.2 --frequency 11.7GHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschter Gewinn in dBi beim angegebenen Wirkungsgrad (ohne Angabe 100 %); zusammen mit --diameter, --frequency oder --far-field, zum Beispiel --gain 41.2 --frequency 11.7GHz.</translation>
     </message>
     <message>
         <source>Wanted 3 dB beamwidth in ° or deg (° if none); with --diameter, --frequency or --far-field, for example --beamwidth 2 --frequency 1420MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschter 3-dB-Öffnungswinkel in ° oder deg (ohne Einheit: °); zusammen mit --diameter, --frequency oder --far-field, zum Beispiel --beamwidth 2 --frequency 1420MHz.</translation>
     </message>
     <message>
         <source>Wanted far-field range in m, km or ft (m if none); with --diameter, --frequency, --gain or --beamwidth, for example --far-field 100m --frequency 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschter Fernfeldabstand in m, km oder ft (ohne Einheit: m); zusammen mit --diameter, --frequency, --gain oder --beamwidth, zum Beispiel --far-field 100m --frequency 10.</translation>
     </message>
     <message>
         <source>Aperture efficiency in %, 10 to 100 (optional).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperturwirkungsgrad in %, 10 bis 100 (optional).</translation>
     </message>
     <message>
         <source>Print the readings for the antenna and end, without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesewerte für die Antenne ausgeben und ohne Fenster beenden.</translation>
     </message>
     <message>
         <source>Write the nomogram to a PDF, SVG or PNG file and end, without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomogramm als PDF-, SVG- oder PNG-Datei speichern und ohne Fenster beenden.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>%1 (see beamwise --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (siehe beamwise --help)</translation>
     </message>
     <message>
         <source>unexpected argument “%1” (see beamwise --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“ (siehe beamwise --help)</translation>
     </message>
     <message>
         <source>give only two of --diameter, --frequency, --gain, --beamwidth and --far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>nur zwei von --diameter, --frequency, --gain, --beamwidth und --far-field angeben, zum Beispiel --diameter 1.2m --frequency 12.5GHz oder --gain 41.2 --frequency 11.7GHz</translation>
     </message>
     <message>
         <source>give two of --diameter, --frequency, --gain, --beamwidth and --far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>zwei von --diameter, --frequency, --gain, --beamwidth und --far-field angeben, zum Beispiel --diameter 1.2m --frequency 12.5GHz oder --gain 41.2 --frequency 11.7GHz</translation>
     </message>
     <message>
         <source>--gain and --beamwidth both fix the product of diameter and frequency: give one of them with --diameter, --frequency or --far-field</source>
-        <translation type="unfinished"></translation>
+        <translation>--gain und --beamwidth legen beide das Produkt aus Durchmesser und Frequenz fest: nur eine der beiden Optionen zusammen mit --diameter, --frequency oder --far-field angeben</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Dishscope</name>
     <message>
         <source>Upper antenna diameter scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Skala für den Antennendurchmesser</translation>
     </message>
     <message>
         <source>Antenna diameter from 0.1 to 100 metres. Fixed: set a frequency under the diameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antennendurchmesser von 0,1 bis 100 Meter. Feststehend: Schieben Sie die gewünschte Frequenz unter den Durchmesser.</translation>
     </message>
     <message>
         <source>Upper frequency scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Frequenzskala</translation>
     </message>
     <message>
         <source>Frequency from 0.01 to 100 GHz. Slides with the upper slide bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz von 0,01 bis 100 GHz. Bewegt sich mit dem oberen Schieber.</translation>
     </message>
     <message>
         <source>Beamwidth scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Skala für den Öffnungswinkel</translation>
     </message>
     <message>
         <source>Beamwidth from 100 down to 0.03 degrees, read under the 3dB and 10dB marks. Slides with the upper slide bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnungswinkel von 100 bis hinab zu 0,03 Grad, abzulesen unter der 3dB- und der 10dB-Marke. Bewegt sich mit dem oberen Schieber.</translation>
     </message>
     <message>
         <source>Gain scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinnskala</translation>
     </message>
     <message>
         <source>Gain from 0 to 75 dBi, read above the aperture efficiency. Slides with the upper slide bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn von 0 bis 75 dBi, abzulesen über dem Aperturwirkungsgrad. Bewegt sich mit dem oberen Schieber.</translation>
     </message>
     <message>
         <source>Efficiency scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkungsgradskala</translation>
     </message>
     <message>
         <source>Aperture efficiency from 10 to 100 percent. Fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperturwirkungsgrad von 10 bis 100 Prozent. Feststehend.</translation>
     </message>
     <message>
         <source>Far-field range scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Skala für den Fernfeldabstand</translation>
     </message>
     <message>
         <source>Far-field distance from 1 to 10,000 metres, read under the mark. Slides with the lower slide bar, twice as fast as the lower antenna diameter scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernfeldabstand von 1 bis 10.000 Meter, abzulesen unter der Marke. Bewegt sich mit dem unteren Schieber, doppelt so schnell wie die untere Skala für den Antennendurchmesser.</translation>
     </message>
     <message>
         <source>Lower antenna diameter scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Skala für den Antennendurchmesser</translation>
     </message>
     <message>
         <source>Antenna diameter from 0.1 to 100 metres. Slides with the lower slide bar: set the diameter against a frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antennendurchmesser von 0,1 bis 100 Meter. Bewegt sich mit dem unteren Schieber: Schieben Sie den Durchmesser an die gewünschte Frequenz.</translation>
     </message>
     <message>
         <source>Lower frequency scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Frequenzskala</translation>
     </message>
     <message>
         <source>Frequency from 0.01 to 100 GHz. Fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz von 0,01 bis 100 GHz. Feststehend.</translation>
     </message>
     <message>
         <source>Upper slide bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Schieber</translation>
     </message>
     <message>
         <source>Lower slide bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterer Schieber</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung</translation>
     </message>
     <message>
         <source>Shows how to read the nomograms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt, wie die Nomogramme abgelesen werden.</translation>
     </message>
     <message>
         <source>Company information</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmeninformationen</translation>
     </message>
     <message>
         <source>Shows the company information page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Seite mit den Firmeninformationen.</translation>
     </message>
     <message>
         <source>Nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomogramm</translation>
     </message>
     <message>
         <source>Returns to the nomogram view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kehrt zur Nomogrammansicht zurück.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>cannot write “%1”: the nomogram could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: Das Nomogramm konnte nicht gezeichnet werden</translation>
     </message>
     <message>
         <source>cannot write “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>printing and export cannot be loaded from “%1” (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken und Export können nicht aus „%1“ geladen werden (%2)</translation>
     </message>
     <message>
         <source>printing and export are not installed: “%1” is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken und Export sind nicht installiert: „%1“ fehlt</translation>
     </message>
     <message>
         <source>cannot tell what to write as “%1”: end the name in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiformat für „%1“ nicht erkennbar: Der Dateiname muss auf .pdf, .svg oder .png enden</translation>
+    </message>
+    <message>
+        <source>Beamwise nomogram</source>
+        <translation>Beamwise-Nomogramm</translation>
     </message>
 </context>
 <context>
     <name>Input</name>
     <message>
         <source>diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchmesser</translation>
     </message>
     <message>
         <source>1.2 m</source>
-        <translation type="unfinished"></translation>
+        <translation>1,2 m</translation>
     </message>
     <message>
         <source>frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>12.5 GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>12,5 GHz</translation>
     </message>
     <message>
         <source>efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkungsgrad</translation>
     </message>
     <message>
         <source>60 %</source>
-        <translation type="unfinished"></translation>
+        <translation>60 %</translation>
     </message>
     <message>
         <source>gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn</translation>
     </message>
     <message>
         <source>41.2 dBi</source>
-        <translation type="unfinished"></translation>
+        <translation>41,2 dBi</translation>
     </message>
     <message>
         <source>beamwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbwertsbreite</translation>
     </message>
     <message>
         <source>far-field range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernfeldabstand</translation>
     </message>
     <message>
         <source>100 m</source>
-        <translation type="unfinished"></translation>
+        <translation>100 m</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>Type a %1, for example %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte %1 eingeben, zum Beispiel %2.</translation>
     </message>
     <message>
         <source>“%1” is not a number: type a %2 as a number with %3, for example %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl: Bitte %2 als Zahl mit %3 eingeben, zum Beispiel %4.</translation>
     </message>
     <message>
         <source>“%1” is not a unit of %2: use %3, for example %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Einheit für %2: Bitte %3 verwenden, zum Beispiel %4.</translation>
     </message>
     <message>
         <source>“%1” is not a number: type a %2 such as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl: Bitte %2 eingeben, etwa %3.</translation>
     </message>
     <message>
         <source>A %1 must be more than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss größer als null sein.</translation>
     </message>
     <message>
         <source>The efficiency scale runs from 10 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wirkungsgradskala reicht von 10 bis 100 %.</translation>
     </message>
 </context>
 <context>
     <name>InstructionsText</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Beamwise: the dish antenna nomogram&lt;/b&gt;&lt;/p&gt;&lt;p&gt;The upper nomogram relates antenna diameter and frequency to gain and beamwidth for a range of efficiencies. Set two parameters against each other, for example diameter and frequency, and read off the matching gain and beamwidth.&lt;/p&gt;&lt;p&gt;The lower nomogram relates antenna diameter and frequency to the far-field distance, the range at which the antenna&apos;s beam is properly formed. Set the diameter against the frequency and read off the far-field distance.&lt;/p&gt;&lt;p&gt;Right-click the nomogram to set an antenna by typing it (Ctrl+E), copy the readings (Ctrl+C), print (Ctrl+P) or export it (Ctrl+Shift+S).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Beamwise: Parabolantennen-Nomogramm&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Das obere Nomogramm verknüpft Antennendurchmesser und Frequenz je nach Wirkungsgrad mit Gewinn und Halbwertsbreite. Stellen Sie zwei Größen gegeneinander ein, etwa Durchmesser und Frequenz, und lesen Sie Gewinn und Halbwertsbreite ab.&lt;/p&gt;&lt;p&gt;Das untere Nomogramm verknüpft Durchmesser und Frequenz mit dem Fernfeldabstand, ab dem die Hauptkeule ausgebildet ist. Stellen Sie beide gegeneinander ein und lesen Sie den Abstand ab.&lt;/p&gt;&lt;p&gt;Rechtsklick ins Nomogramm: Antenne festlegen (Strg+E), Werte kopieren (Strg+C), drucken (Strg+P) oder exportieren (Strg+Umschalt+S).&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>NomogramCommands</name>
     <message>
         <source>Set Antenna…</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne festlegen…</translation>
     </message>
     <message>
         <source>Copy Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesewerte kopieren</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren…</translation>
     </message>
     <message>
         <source>Slides the frequency, beamwidth and gain scales of the upper nomogram. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die Skalen für Frequenz, Öffnungswinkel und Gewinn im oberen Nomogramm. %1.</translation>
     </message>
     <message>
         <source>. </source>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>Slides the antenna diameter and far-field range scales of the lower nomogram. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die Skalen für Antennendurchmesser und Fernfeldabstand im unteren Nomogramm. %1.</translation>
     </message>
     <message>
         <source>Export Nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomogramm exportieren</translation>
     </message>
     <message>
         <source>PDF page (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Seite (*.pdf)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
         <source>PNG picture, 300 dpi (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild, 300 dpi (*.png)</translation>
     </message>
 </context>
 <context>
     <name>Readings</name>
     <message>
         <source>off the scale</source>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb der Skala</translation>
     </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn bei 100 % Wirkungsgrad: %1</translation>
     </message>
     <message>
         <source>Gain at %1 % efficiency: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn bei %1 % Wirkungsgrad: %2</translation>
     </message>
     <message>
         <source>Beamwidth under the 3dB mark: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbwertsbreite unter der 3dB-Marke: %1</translation>
     </message>
     <message>
         <source>Beamwidth under the 10dB mark: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>10-dB-Öffnungswinkel unter der 10dB-Marke: %1</translation>
     </message>
     <message>
         <source>Far-field range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernfeldabstand: %1</translation>
     </message>
     <message>
         <source>%1 %2 (found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (ermittelt)</translation>
     </message>
     <message>
         <source>Antenna: %1 at %2, %3 efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne: %1 bei %2, Wirkungsgrad %3</translation>
     </message>
     <message>
         <source>Antenna: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne: %1 bei %2</translation>
     </message>
     <message>
         <source>%1 to %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 %3</translation>
     </message>
     <message>
         <source>%1 is off the diameter scales, which run from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb der Durchmesserskalen, die von %2 reichen.</translation>
     </message>
     <message>
         <source>%1 is off the frequency scales, which run from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb der Frequenzskalen, die von %2 reichen.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set frequencies from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Nomogrammbereichs: Bei %1 lassen sich nur Frequenzen von %2 einstellen.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set diameters from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Nomogrammbereichs: Bei %1 lassen sich nur Durchmesser von %2 einstellen.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: %1 and %2 cannot be set on them together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Nomogrammbereichs: %1 und %2 lassen sich nicht gleichzeitig einstellen.</translation>
     </message>
     <message>
         <source>%1 is off the gain scale, which runs from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb der Gewinnskala, die von %2 reicht.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: no gain can be set with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Nomogrammbereichs: Bei %1 lässt sich kein Gewinn einstellen.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set a gain from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Nomogrammbereichs: Bei %1 lässt sich nur ein Gewinn von %2 einstellen.</translation>
     </message>
     <message>
         <source>%1 is off the beamwidth scale, which runs from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb der Skala für den Öffnungswinkel, die von %2 reicht.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: no beamwidth can be set with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Nomogrammbereichs: Bei %1 lässt sich keine Halbwertsbreite einstellen.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set a beamwidth from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Nomogrammbereichs: Bei %1 lässt sich nur eine Halbwertsbreite von %2 einstellen.</translation>
     </message>
     <message>
         <source>%1 is off the far-field scale, which runs from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb der Fernfeldskala, die von %2 reicht.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: no far-field can be set with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Nomogrammbereichs: Bei %1 lässt sich kein Fernfeldabstand einstellen.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set a far-field from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerhalb des Nomogrammbereichs: Bei %1 lässt sich nur ein Fernfeldabstand von %2 einstellen.</translation>
     </message>
     <message>
         <source>%1 to %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2%3</translation>
     </message>
 </context>
 <context>
     <name>SetAntennaDialog</name>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchmesser</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn</translation>
     </message>
     <message>
         <source>Beamwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbwertsbreite</translation>
     </message>
     <message>
         <source>Far-field range</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernfeldabstand</translation>
     </message>
     <message>
         <source>Set Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne festlegen</translation>
     </message>
     <message>
         <source>1.2 m, 90 cm, 4 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>1,2 m, 90 cm, 4 ft</translation>
     </message>
     <message>
         <source>12.5 GHz, 900 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>12,5 GHz, 900 MHz</translation>
     </message>
     <message>
         <source>optional, 10 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>optional, 10 bis 100 %</translation>
     </message>
     <message>
         <source>&amp;Given:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gegeben:</translation>
     </message>
     <message>
         <source>&amp;And:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Und:</translation>
     </message>
     <message>
         <source>&amp;Efficiency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wirkungsgrad:</translation>
     </message>
     <message>
         <source>Give two different quantities.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zwei verschiedene Größen angeben.</translation>
     </message>
     <message>
         <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinn und Halbwertsbreite legen dasselbe Produkt aus Durchmesser und Frequenz fest: Bitte nur eine der beiden Größen zusammen mit Durchmesser, Frequenz oder Fernfeldabstand angeben.</translation>
     </message>
     <message>
         <source>Correct what is marked above to see the readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die oben markierten Eingaben korrigieren, um die Ablesewerte zu sehen.</translation>
     </message>
     <message>
         <source>Type two quantities to see the antenna and its readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zwei Größen eingeben, um die Antenne und ihre Ablesewerte zu sehen.</translation>
     </message>
 </context>
 </TS>

@@ -5,492 +5,496 @@
     <name>CommandLine</name>
     <message>
         <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de cálculo de dos nomogramas para antenas parabólicas: ganancia, ancho de haz y distancia de campo lejano.</translation>
     </message>
     <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro de la antena en m, cm, mm, ft o in (m si no se indica).</translation>
     </message>
     <message>
         <source>value</source>
-        <translation type="unfinished"></translation>
+        <translation>valor</translation>
     </message>
     <message>
         <source>Frequency in Hz, kHz, MHz or GHz (GHz if none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia en Hz, kHz, MHz o GHz (GHz si no se indica).</translation>
     </message>
     <message>
         <source>Wanted gain in dBi at the efficiency given, 100 % if none; with --diameter, --frequency or --far-field, for example --gain 41.2 --frequency 11.7GHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia deseada en dBi con la eficiencia indicada (100 % si no se indica); junto con --diameter, --frequency o --far-field, por ejemplo --gain 41.2 --frequency 11.7GHz.</translation>
     </message>
     <message>
         <source>Wanted 3 dB beamwidth in ° or deg (° if none); with --diameter, --frequency or --far-field, for example --beamwidth 2 --frequency 1420MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de haz a −3 dB deseado en ° o deg (° si no se indica); junto con --diameter, --frequency o --far-field, por ejemplo --beamwidth 2 --frequency 1420MHz.</translation>
     </message>
     <message>
         <source>Wanted far-field range in m, km or ft (m if none); with --diameter, --frequency, --gain or --beamwidth, for example --far-field 100m --frequency 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia de campo lejano deseada en m, km o ft (m si no se indica); junto con --diameter, --frequency, --gain o --beamwidth, por ejemplo --far-field 100m --frequency 10.</translation>
     </message>
     <message>
         <source>Aperture efficiency in %, 10 to 100 (optional).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eficiencia de apertura en %, de 10 a 100 (opcional).</translation>
     </message>
     <message>
         <source>Print the readings for the antenna and end, without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las lecturas de la antena y salir, sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <source>Write the nomogram to a PDF, SVG or PNG file and end, without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el nomograma en un archivo PDF, SVG o PNG y salir, sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo</translation>
     </message>
     <message>
         <source>%1 (see beamwise --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (consulte beamwise --help)</translation>
     </message>
     <message>
         <source>unexpected argument “%1” (see beamwise --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado «%1» (consulte beamwise --help)</translation>
     </message>
     <message>
         <source>give only two of --diameter, --frequency, --gain, --beamwidth and --far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>indique solo dos de --diameter, --frequency, --gain, --beamwidth y --far-field, por ejemplo --diameter 1.2m --frequency 12.5GHz o --gain 41.2 --frequency 11.7GHz</translation>
     </message>
     <message>
         <source>give two of --diameter, --frequency, --gain, --beamwidth and --far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>indique dos de --diameter, --frequency, --gain, --beamwidth y --far-field, por ejemplo --diameter 1.2m --frequency 12.5GHz o --gain 41.2 --frequency 11.7GHz</translation>
     </message>
     <message>
         <source>--gain and --beamwidth both fix the product of diameter and frequency: give one of them with --diameter, --frequency or --far-field</source>
-        <translation type="unfinished"></translation>
+        <translation>--gain y --beamwidth fijan ambas el producto del diámetro por la frecuencia: indique solo una de las dos junto con --diameter, --frequency o --far-field</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Dishscope</name>
     <message>
         <source>Upper antenna diameter scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala superior de diámetro de la antena</translation>
     </message>
     <message>
         <source>Antenna diameter from 0.1 to 100 metres. Fixed: set a frequency under the diameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro de la antena de 0,1 a 100 metros. Escala fija: coloque una frecuencia debajo del diámetro.</translation>
     </message>
     <message>
         <source>Upper frequency scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala superior de frecuencia</translation>
     </message>
     <message>
         <source>Frequency from 0.01 to 100 GHz. Slides with the upper slide bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de 0,01 a 100 GHz. Se desplaza con la regleta superior.</translation>
     </message>
     <message>
         <source>Beamwidth scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de ancho de haz</translation>
     </message>
     <message>
         <source>Beamwidth from 100 down to 0.03 degrees, read under the 3dB and 10dB marks. Slides with the upper slide bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de haz de 100 a 0,03 grados, que se lee bajo las marcas 3dB y 10dB. Se desplaza con la regleta superior.</translation>
     </message>
     <message>
         <source>Gain scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de ganancia</translation>
     </message>
     <message>
         <source>Gain from 0 to 75 dBi, read above the aperture efficiency. Slides with the upper slide bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de 0 a 75 dBi, que se lee sobre la eficiencia de apertura. Se desplaza con la regleta superior.</translation>
     </message>
     <message>
         <source>Efficiency scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de eficiencia</translation>
     </message>
     <message>
         <source>Aperture efficiency from 10 to 100 percent. Fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eficiencia de apertura del 10 al 100 por ciento. Escala fija.</translation>
     </message>
     <message>
         <source>Far-field range scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de distancia de campo lejano</translation>
     </message>
     <message>
         <source>Far-field distance from 1 to 10,000 metres, read under the mark. Slides with the lower slide bar, twice as fast as the lower antenna diameter scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia de campo lejano de 1 a 10&#xa0;000 metros, que se lee bajo la marca. Se desplaza con la regleta inferior, al doble de velocidad que la escala inferior de diámetro de la antena.</translation>
     </message>
     <message>
         <source>Lower antenna diameter scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala inferior de diámetro de la antena</translation>
     </message>
     <message>
         <source>Antenna diameter from 0.1 to 100 metres. Slides with the lower slide bar: set the diameter against a frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro de la antena de 0,1 a 100 metros. Se desplaza con la regleta inferior: coloque el diámetro frente a una frecuencia.</translation>
     </message>
     <message>
         <source>Lower frequency scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala inferior de frecuencia</translation>
     </message>
     <message>
         <source>Frequency from 0.01 to 100 GHz. Fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de 0,01 a 100 GHz. Escala fija.</translation>
     </message>
     <message>
         <source>Upper slide bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Regleta deslizante superior</translation>
     </message>
     <message>
         <source>Lower slide bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Regleta deslizante inferior</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrucciones</translation>
     </message>
     <message>
         <source>Shows how to read the nomograms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra cómo leer los nomogramas.</translation>
     </message>
     <message>
         <source>Company information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de la empresa</translation>
     </message>
     <message>
         <source>Shows the company information page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la página de información de la empresa.</translation>
     </message>
     <message>
         <source>Nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomograma</translation>
     </message>
     <message>
         <source>Returns to the nomogram view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a la vista del nomograma.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>cannot write “%1”: the nomogram could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir «%1»: no se pudo dibujar el nomograma</translation>
     </message>
     <message>
         <source>cannot write “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir «%1»: %2</translation>
     </message>
     <message>
         <source>printing and export cannot be loaded from “%1” (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cargar el módulo de impresión y exportación desde «%1» (%2)</translation>
     </message>
     <message>
         <source>printing and export are not installed: “%1” is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>el módulo de impresión y exportación no está instalado: falta «%1»</translation>
     </message>
     <message>
         <source>cannot tell what to write as “%1”: end the name in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>no se sabe en qué formato escribir «%1»: termine el nombre en .pdf, .svg o .png</translation>
+    </message>
+    <message>
+        <source>Beamwise nomogram</source>
+        <translation>Nomograma de Beamwise</translation>
     </message>
 </context>
 <context>
     <name>Input</name>
     <message>
         <source>diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>diámetro</translation>
     </message>
     <message>
         <source>1.2 m</source>
-        <translation type="unfinished"></translation>
+        <translation>1,2 m</translation>
     </message>
     <message>
         <source>frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia</translation>
     </message>
     <message>
         <source>12.5 GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>12,5 GHz</translation>
     </message>
     <message>
         <source>efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>eficiencia</translation>
     </message>
     <message>
         <source>60 %</source>
-        <translation type="unfinished"></translation>
+        <translation>60 %</translation>
     </message>
     <message>
         <source>gain</source>
-        <translation type="unfinished"></translation>
+        <translation>ganancia</translation>
     </message>
     <message>
         <source>41.2 dBi</source>
-        <translation type="unfinished"></translation>
+        <translation>41,2 dBi</translation>
     </message>
     <message>
         <source>beamwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>ancho de haz</translation>
     </message>
     <message>
         <source>far-field range</source>
-        <translation type="unfinished"></translation>
+        <translation>distancia de campo lejano</translation>
     </message>
     <message>
         <source>100 m</source>
-        <translation type="unfinished"></translation>
+        <translation>100 m</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>Type a %1, for example %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un valor de %1, por ejemplo %2.</translation>
     </message>
     <message>
         <source>“%1” is not a number: type a %2 as a number with %3, for example %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número: escriba un valor de %2 como número seguido de %3, por ejemplo %4.</translation>
     </message>
     <message>
         <source>“%1” is not a unit of %2: use %3, for example %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una unidad de %2: use %3, por ejemplo %4.</translation>
     </message>
     <message>
         <source>“%1” is not a number: type a %2 such as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número: escriba un valor de %2, por ejemplo %3.</translation>
     </message>
     <message>
         <source>A %1 must be more than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de %1 debe ser mayor que cero.</translation>
     </message>
     <message>
         <source>The efficiency scale runs from 10 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escala de eficiencia va del 10 al 100 %.</translation>
     </message>
 </context>
 <context>
     <name>InstructionsText</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Beamwise: the dish antenna nomogram&lt;/b&gt;&lt;/p&gt;&lt;p&gt;The upper nomogram relates antenna diameter and frequency to gain and beamwidth for a range of efficiencies. Set two parameters against each other, for example diameter and frequency, and read off the matching gain and beamwidth.&lt;/p&gt;&lt;p&gt;The lower nomogram relates antenna diameter and frequency to the far-field distance, the range at which the antenna&apos;s beam is properly formed. Set the diameter against the frequency and read off the far-field distance.&lt;/p&gt;&lt;p&gt;Right-click the nomogram to set an antenna by typing it (Ctrl+E), copy the readings (Ctrl+C), print (Ctrl+P) or export it (Ctrl+Shift+S).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Beamwise: nomograma para antenas parabólicas&lt;/b&gt;&lt;/p&gt;&lt;p&gt;El nomograma superior relaciona diámetro y frecuencia con ganancia y ancho de haz para varias eficiencias. Ajuste dos parámetros entre sí, p. ej. diámetro y frecuencia, y lea la ganancia y el ancho de haz resultantes.&lt;/p&gt;&lt;p&gt;El nomograma inferior relaciona diámetro y frecuencia con la distancia de campo lejano, desde la que el haz ya está formado. Ajuste el diámetro frente a la frecuencia y lea esa distancia.&lt;/p&gt;&lt;p&gt;Con clic derecho en el nomograma: introducir una antena (Ctrl+E), copiar lecturas (Ctrl+C), imprimir (Ctrl+P) o exportar (Ctrl+Shift+S).&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>NomogramCommands</name>
     <message>
         <source>Set Antenna…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar antena…</translation>
     </message>
     <message>
         <source>Copy Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar lecturas</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar…</translation>
     </message>
     <message>
         <source>Slides the frequency, beamwidth and gain scales of the upper nomogram. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaza las escalas de frecuencia, ancho de haz y ganancia del nomograma superior. %1.</translation>
     </message>
     <message>
         <source>. </source>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>Slides the antenna diameter and far-field range scales of the lower nomogram. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaza las escalas de diámetro de la antena y de distancia de campo lejano del nomograma inferior. %1.</translation>
     </message>
     <message>
         <source>Export Nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar nomograma</translation>
     </message>
     <message>
         <source>PDF page (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Página PDF (*.pdf)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo SVG (*.svg)</translation>
     </message>
     <message>
         <source>PNG picture, 300 dpi (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG, 300 ppp (*.png)</translation>
     </message>
 </context>
 <context>
     <name>Readings</name>
     <message>
         <source>off the scale</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera de escala</translation>
     </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia con eficiencia del 100 %: %1</translation>
     </message>
     <message>
         <source>Gain at %1 % efficiency: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia con eficiencia del %1 %: %2</translation>
     </message>
     <message>
         <source>Beamwidth under the 3dB mark: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de haz bajo la marca 3dB: %1</translation>
     </message>
     <message>
         <source>Beamwidth under the 10dB mark: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de haz bajo la marca 10dB: %1</translation>
     </message>
     <message>
         <source>Far-field range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia de campo lejano: %1</translation>
     </message>
     <message>
         <source>%1 %2 (found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (resultado)</translation>
     </message>
     <message>
         <source>Antenna: %1 at %2, %3 efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Antena: %1 a %2, eficiencia del %3</translation>
     </message>
     <message>
         <source>Antenna: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Antena: %1 a %2</translation>
     </message>
     <message>
         <source>%1 to %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 %3</translation>
     </message>
     <message>
         <source>%1 is off the diameter scales, which run from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de las escalas de diámetro, que van de %2.</translation>
     </message>
     <message>
         <source>%1 is off the frequency scales, which run from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de las escalas de frecuencia, que van de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set frequencies from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del alcance de los nomogramas: con %1 solo se pueden ajustar frecuencias de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set diameters from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del alcance de los nomogramas: con %1 solo se pueden ajustar diámetros de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: %1 and %2 cannot be set on them together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del alcance de los nomogramas: no se pueden ajustar a la vez %1 y %2.</translation>
     </message>
     <message>
         <source>%1 is off the gain scale, which runs from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de la escala de ganancia, que va de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: no gain can be set with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del alcance de los nomogramas: con %1 no se puede ajustar ninguna ganancia.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set a gain from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del alcance de los nomogramas: con %1 solo se puede ajustar una ganancia de %2.</translation>
     </message>
     <message>
         <source>%1 is off the beamwidth scale, which runs from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de la escala de ancho de haz, que va de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: no beamwidth can be set with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del alcance de los nomogramas: con %1 no se puede ajustar ningún ancho de haz.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set a beamwidth from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del alcance de los nomogramas: con %1 solo se puede ajustar un ancho de haz de %2.</translation>
     </message>
     <message>
         <source>%1 is off the far-field scale, which runs from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de la escala de campo lejano, que va de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: no far-field can be set with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del alcance de los nomogramas: con %1 no se puede ajustar ninguna distancia de campo lejano.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set a far-field from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del alcance de los nomogramas: con %1 solo se puede ajustar una distancia de campo lejano de %2.</translation>
     </message>
     <message>
         <source>%1 to %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2%3</translation>
     </message>
 </context>
 <context>
     <name>SetAntennaDialog</name>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia</translation>
     </message>
     <message>
         <source>Beamwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de haz</translation>
     </message>
     <message>
         <source>Far-field range</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia de campo lejano</translation>
     </message>
     <message>
         <source>Set Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar antena</translation>
     </message>
     <message>
         <source>1.2 m, 90 cm, 4 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>1,2 m; 90 cm; 4 ft</translation>
     </message>
     <message>
         <source>12.5 GHz, 900 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>12,5 GHz; 900 MHz</translation>
     </message>
     <message>
         <source>optional, 10 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>opcional, del 10 al 100 %</translation>
     </message>
     <message>
         <source>&amp;Given:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primer dato:</translation>
     </message>
     <message>
         <source>&amp;And:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Segundo dato:</translation>
     </message>
     <message>
         <source>&amp;Efficiency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eficiencia:</translation>
     </message>
     <message>
         <source>Give two different quantities.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique dos magnitudes distintas.</translation>
     </message>
     <message>
         <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ganancia y el ancho de haz fijan el mismo producto del diámetro por la frecuencia: indique solo uno de los dos junto con un diámetro, una frecuencia o una distancia de campo lejano.</translation>
     </message>
     <message>
         <source>Correct what is marked above to see the readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrija lo marcado arriba para ver las lecturas.</translation>
     </message>
     <message>
         <source>Type two quantities to see the antenna and its readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba dos magnitudes para ver la antena y sus lecturas.</translation>
     </message>
 </context>
 </TS>

@@ -5,492 +5,496 @@
     <name>CommandLine</name>
     <message>
         <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle à calcul à deux nomogrammes pour antennes paraboliques&#xa0;: gain, ouverture et distance de champ lointain.</translation>
     </message>
     <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre de l&apos;antenne en m, cm, mm, ft ou in (m par défaut).</translation>
     </message>
     <message>
         <source>value</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur</translation>
     </message>
     <message>
         <source>Frequency in Hz, kHz, MHz or GHz (GHz if none).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence en Hz, kHz, MHz ou GHz (GHz par défaut).</translation>
     </message>
     <message>
         <source>Wanted gain in dBi at the efficiency given, 100 % if none; with --diameter, --frequency or --far-field, for example --gain 41.2 --frequency 11.7GHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain voulu en dBi, au rendement indiqué (100&#xa0;% par défaut)&#xa0;; avec --diameter, --frequency ou --far-field, par exemple --gain 41.2 --frequency 11.7GHz.</translation>
     </message>
     <message>
         <source>Wanted 3 dB beamwidth in ° or deg (° if none); with --diameter, --frequency or --far-field, for example --beamwidth 2 --frequency 1420MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture à −3&#xa0;dB voulue en ° ou deg (° par défaut)&#xa0;; avec --diameter, --frequency ou --far-field, par exemple --beamwidth 2 --frequency 1420MHz.</translation>
     </message>
     <message>
         <source>Wanted far-field range in m, km or ft (m if none); with --diameter, --frequency, --gain or --beamwidth, for example --far-field 100m --frequency 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance de champ lointain voulue en m, km ou ft (m par défaut)&#xa0;; avec --diameter, --frequency, --gain ou --beamwidth, par exemple --far-field 100m --frequency 10.</translation>
     </message>
     <message>
         <source>Aperture efficiency in %, 10 to 100 (optional).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement d&apos;ouverture en %, de 10 à 100 (facultatif).</translation>
     </message>
     <message>
         <source>Print the readings for the antenna and end, without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les valeurs lues pour l&apos;antenne puis quitter, sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <source>Write the nomogram to a PDF, SVG or PNG file and end, without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le nomogramme dans un fichier PDF, SVG ou PNG puis quitter, sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier</translation>
     </message>
     <message>
         <source>%1 (see beamwise --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (voir beamwise --help)</translation>
     </message>
     <message>
         <source>unexpected argument “%1” (see beamwise --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;» (voir beamwise --help)</translation>
     </message>
     <message>
         <source>give only two of --diameter, --frequency, --gain, --beamwidth and --far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;indiquez que deux options parmi --diameter, --frequency, --gain, --beamwidth et --far-field, par exemple --diameter 1.2m --frequency 12.5GHz ou --gain 41.2 --frequency 11.7GHz</translation>
     </message>
     <message>
         <source>give two of --diameter, --frequency, --gain, --beamwidth and --far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain 41.2 --frequency 11.7GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez deux options parmi --diameter, --frequency, --gain, --beamwidth et --far-field, par exemple --diameter 1.2m --frequency 12.5GHz ou --gain 41.2 --frequency 11.7GHz</translation>
     </message>
     <message>
         <source>--gain and --beamwidth both fix the product of diameter and frequency: give one of them with --diameter, --frequency or --far-field</source>
-        <translation type="unfinished"></translation>
+        <translation>--gain et --beamwidth fixent tous deux le produit du diamètre par la fréquence&#xa0;: indiquez l&apos;une des deux avec --diameter, --frequency ou --far-field</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>Dishscope</name>
     <message>
         <source>Upper antenna diameter scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle supérieure du diamètre de l&apos;antenne</translation>
     </message>
     <message>
         <source>Antenna diameter from 0.1 to 100 metres. Fixed: set a frequency under the diameter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre de l&apos;antenne de 0,1 à 100 mètres. Échelle fixe&#xa0;: amenez une fréquence sous le diamètre.</translation>
     </message>
     <message>
         <source>Upper frequency scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle supérieure des fréquences</translation>
     </message>
     <message>
         <source>Frequency from 0.01 to 100 GHz. Slides with the upper slide bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de 0,01 à 100 GHz. Coulisse avec la réglette supérieure.</translation>
     </message>
     <message>
         <source>Beamwidth scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle d&apos;ouverture</translation>
     </message>
     <message>
         <source>Beamwidth from 100 down to 0.03 degrees, read under the 3dB and 10dB marks. Slides with the upper slide bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture décroissante de 100 à 0,03 degrés, lue sous les repères 3dB et 10dB. Coulisse avec la réglette supérieure.</translation>
     </message>
     <message>
         <source>Gain scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle de gain</translation>
     </message>
     <message>
         <source>Gain from 0 to 75 dBi, read above the aperture efficiency. Slides with the upper slide bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain de 0 à 75 dBi, lu au-dessus du rendement d&apos;ouverture. Coulisse avec la réglette supérieure.</translation>
     </message>
     <message>
         <source>Efficiency scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle de rendement</translation>
     </message>
     <message>
         <source>Aperture efficiency from 10 to 100 percent. Fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement d&apos;ouverture de 10 à 100 pour cent. Échelle fixe.</translation>
     </message>
     <message>
         <source>Far-field range scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle de distance de champ lointain</translation>
     </message>
     <message>
         <source>Far-field distance from 1 to 10,000 metres, read under the mark. Slides with the lower slide bar, twice as fast as the lower antenna diameter scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance de champ lointain de 1 à 10&#xa0;000 mètres, lue sous le repère. Coulisse avec la réglette inférieure, deux fois plus vite que l&apos;échelle inférieure du diamètre de l&apos;antenne.</translation>
     </message>
     <message>
         <source>Lower antenna diameter scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle inférieure du diamètre de l&apos;antenne</translation>
     </message>
     <message>
         <source>Antenna diameter from 0.1 to 100 metres. Slides with the lower slide bar: set the diameter against a frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre de l&apos;antenne de 0,1 à 100 mètres. Coulisse avec la réglette inférieure&#xa0;: placez le diamètre en face d&apos;une fréquence.</translation>
     </message>
     <message>
         <source>Lower frequency scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle inférieure des fréquences</translation>
     </message>
     <message>
         <source>Frequency from 0.01 to 100 GHz. Fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de 0,01 à 100 GHz. Échelle fixe.</translation>
     </message>
     <message>
         <source>Upper slide bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglette supérieure</translation>
     </message>
     <message>
         <source>Lower slide bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglette inférieure</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;emploi</translation>
     </message>
     <message>
         <source>Shows how to read the nomograms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Explique comment lire les nomogrammes.</translation>
     </message>
     <message>
         <source>Company information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur la société</translation>
     </message>
     <message>
         <source>Shows the company information page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la page d&apos;informations sur la société.</translation>
     </message>
     <message>
         <source>Nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomogramme</translation>
     </message>
     <message>
         <source>Returns to the nomogram view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revient à l&apos;affichage du nomogramme.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>cannot write “%1”: the nomogram could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: le nomogramme n&apos;a pas pu être dessiné</translation>
     </message>
     <message>
         <source>cannot write “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>printing and export cannot be loaded from “%1” (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de charger l&apos;impression et l&apos;exportation depuis «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>printing and export are not installed: “%1” is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;impression et l&apos;exportation ne sont pas installées&#xa0;: il manque «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>cannot tell what to write as “%1”: end the name in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de savoir quel format écrire pour «&#xa0;%1&#xa0;»&#xa0;: terminez le nom par .pdf, .svg ou .png</translation>
+    </message>
+    <message>
+        <source>Beamwise nomogram</source>
+        <translation>Nomogramme Beamwise</translation>
     </message>
 </context>
 <context>
     <name>Input</name>
     <message>
         <source>diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>le diamètre</translation>
     </message>
     <message>
         <source>1.2 m</source>
-        <translation type="unfinished"></translation>
+        <translation>1,2 m</translation>
     </message>
     <message>
         <source>frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>la fréquence</translation>
     </message>
     <message>
         <source>12.5 GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>12,5 GHz</translation>
     </message>
     <message>
         <source>efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>le rendement</translation>
     </message>
     <message>
         <source>60 %</source>
-        <translation type="unfinished"></translation>
+        <translation>60 %</translation>
     </message>
     <message>
         <source>gain</source>
-        <translation type="unfinished"></translation>
+        <translation>le gain</translation>
     </message>
     <message>
         <source>41.2 dBi</source>
-        <translation type="unfinished"></translation>
+        <translation>41,2 dBi</translation>
     </message>
     <message>
         <source>beamwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ouverture à −3&#xa0;dB</translation>
     </message>
     <message>
         <source>far-field range</source>
-        <translation type="unfinished"></translation>
+        <translation>la distance de champ lointain</translation>
     </message>
     <message>
         <source>100 m</source>
-        <translation type="unfinished"></translation>
+        <translation>100 m</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>Type a %1, for example %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez %1, par exemple %2.</translation>
     </message>
     <message>
         <source>“%1” is not a number: type a %2 as a number with %3, for example %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;: saisissez %2 sous forme d&apos;un nombre suivi de %3, par exemple %4.</translation>
     </message>
     <message>
         <source>“%1” is not a unit of %2: use %3, for example %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité valable pour %2&#xa0;: utilisez %3, par exemple %4.</translation>
     </message>
     <message>
         <source>“%1” is not a number: type a %2 such as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;: saisissez %2 en chiffres, par exemple %3.</translation>
     </message>
     <message>
         <source>A %1 must be more than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur saisie pour %1 doit être supérieure à zéro.</translation>
     </message>
     <message>
         <source>The efficiency scale runs from 10 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;échelle de rendement va de 10 à 100&#xa0;%.</translation>
     </message>
 </context>
 <context>
     <name>InstructionsText</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Beamwise: the dish antenna nomogram&lt;/b&gt;&lt;/p&gt;&lt;p&gt;The upper nomogram relates antenna diameter and frequency to gain and beamwidth for a range of efficiencies. Set two parameters against each other, for example diameter and frequency, and read off the matching gain and beamwidth.&lt;/p&gt;&lt;p&gt;The lower nomogram relates antenna diameter and frequency to the far-field distance, the range at which the antenna&apos;s beam is properly formed. Set the diameter against the frequency and read off the far-field distance.&lt;/p&gt;&lt;p&gt;Right-click the nomogram to set an antenna by typing it (Ctrl+E), copy the readings (Ctrl+C), print (Ctrl+P) or export it (Ctrl+Shift+S).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Beamwise&#xa0;: nomogramme des antennes paraboliques&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Le nomogramme supérieur relie diamètre de l&apos;antenne et fréquence au gain et à l&apos;ouverture, pour divers rendements. Placez deux grandeurs en regard, par exemple diamètre et fréquence, et lisez le gain et l&apos;ouverture obtenus.&lt;/p&gt;&lt;p&gt;Le nomogramme inférieur relie diamètre et fréquence à la distance de champ lointain, où le faisceau est bien formé. Placez le diamètre face à la fréquence et lisez cette distance.&lt;/p&gt;&lt;p&gt;Clic droit sur le nomogramme&#xa0;: saisir une antenne (Ctrl+E), copier les valeurs (Ctrl+C), imprimer (Ctrl+P) ou exporter (Ctrl+Shift+S).&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>NomogramCommands</name>
     <message>
         <source>Set Antenna…</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir l&apos;antenne…</translation>
     </message>
     <message>
         <source>Copy Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les valeurs lues</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter…</translation>
     </message>
     <message>
         <source>Slides the frequency, beamwidth and gain scales of the upper nomogram. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait coulisser les échelles de fréquence, d&apos;ouverture et de gain du nomogramme supérieur. %1.</translation>
     </message>
     <message>
         <source>. </source>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>Slides the antenna diameter and far-field range scales of the lower nomogram. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait coulisser les échelles de diamètre de l&apos;antenne et de distance de champ lointain du nomogramme inférieur. %1.</translation>
     </message>
     <message>
         <source>Export Nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le nomogramme</translation>
     </message>
     <message>
         <source>PDF page (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Page PDF (*.pdf)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG (*.svg)</translation>
     </message>
     <message>
         <source>PNG picture, 300 dpi (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG, 300 ppp (*.png)</translation>
     </message>
 </context>
 <context>
     <name>Readings</name>
     <message>
         <source>off the scale</source>
-        <translation type="unfinished"></translation>
+        <translation>hors échelle</translation>
     </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain à 100&#xa0;% de rendement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Gain at %1 % efficiency: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain à %1&#xa0;% de rendement&#xa0;: %2</translation>
     </message>
     <message>
         <source>Beamwidth under the 3dB mark: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture sous le repère 3dB&#xa0;: %1</translation>
     </message>
     <message>
         <source>Beamwidth under the 10dB mark: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture sous le repère 10dB&#xa0;: %1</translation>
     </message>
     <message>
         <source>Far-field range: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance de champ lointain&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 %2 (found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (valeur déduite)</translation>
     </message>
     <message>
         <source>Antenna: %1 at %2, %3 efficiency</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne&#xa0;: %1 à %2, rendement de %3</translation>
     </message>
     <message>
         <source>Antenna: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne&#xa0;: %1 à %2</translation>
     </message>
     <message>
         <source>%1 to %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2 %3</translation>
     </message>
     <message>
         <source>%1 is off the diameter scales, which run from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sort des échelles de diamètre, qui vont de %2.</translation>
     </message>
     <message>
         <source>%1 is off the frequency scales, which run from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sort des échelles de fréquence, qui vont de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set frequencies from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de portée des nomogrammes&#xa0;: avec un diamètre de %1, ils ne permettent de régler que des fréquences de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set diameters from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de portée des nomogrammes&#xa0;: avec une fréquence de %1, ils ne permettent de régler que des diamètres de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: %1 and %2 cannot be set on them together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de portée des nomogrammes&#xa0;: %1 et %2 ne peuvent pas y être réglés ensemble.</translation>
     </message>
     <message>
         <source>%1 is off the gain scale, which runs from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sort de l&apos;échelle de gain, qui va de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: no gain can be set with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de portée des nomogrammes&#xa0;: aucun gain ne peut être réglé avec %1.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set a gain from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de portée des nomogrammes&#xa0;: avec %1, ils ne permettent de régler qu&apos;un gain de %2.</translation>
     </message>
     <message>
         <source>%1 is off the beamwidth scale, which runs from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sort de l&apos;échelle d&apos;ouverture, qui va de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: no beamwidth can be set with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de portée des nomogrammes&#xa0;: aucune ouverture ne peut être réglée avec %1.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set a beamwidth from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de portée des nomogrammes&#xa0;: avec %1, ils ne permettent de régler qu&apos;une ouverture de %2.</translation>
     </message>
     <message>
         <source>%1 is off the far-field scale, which runs from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sort de l&apos;échelle de champ lointain, qui va de %2.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: no far-field can be set with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de portée des nomogrammes&#xa0;: aucune distance de champ lointain ne peut être réglée avec %1.</translation>
     </message>
     <message>
         <source>Out of the nomograms&apos; reach: with %1 they can set a far-field from %2 only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors de portée des nomogrammes&#xa0;: avec %1, ils ne permettent de régler qu&apos;une distance de champ lointain de %2.</translation>
     </message>
     <message>
         <source>%1 to %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2%3</translation>
     </message>
 </context>
 <context>
     <name>SetAntennaDialog</name>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain</translation>
     </message>
     <message>
         <source>Beamwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture à −3&#xa0;dB</translation>
     </message>
     <message>
         <source>Far-field range</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance de champ lointain</translation>
     </message>
     <message>
         <source>Set Antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir l&apos;antenne</translation>
     </message>
     <message>
         <source>1.2 m, 90 cm, 4 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>1,2 m&#xa0;; 90 cm&#xa0;; 4 ft</translation>
     </message>
     <message>
         <source>12.5 GHz, 900 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>12,5 GHz&#xa0;; 900 MHz</translation>
     </message>
     <message>
         <source>optional, 10 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>facultatif, de 10 à 100 %</translation>
     </message>
     <message>
         <source>&amp;Given:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Donnée&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;And:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Et&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Efficiency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rendement&#xa0;:</translation>
     </message>
     <message>
         <source>Give two different quantities.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez deux grandeurs différentes.</translation>
     </message>
     <message>
         <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un gain et une ouverture fixent le même produit du diamètre par la fréquence&#xa0;: indiquez l&apos;un ou l&apos;autre avec un diamètre, une fréquence ou une distance de champ lointain.</translation>
     </message>
     <message>
         <source>Correct what is marked above to see the readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigez les champs signalés ci-dessus pour voir les valeurs lues.</translation>
     </message>
     <message>
         <source>Type two quantities to see the antenna and its readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez deux grandeurs pour voir l&apos;antenne et les valeurs lues.</translation>
     </message>
 </context>
 </TS>

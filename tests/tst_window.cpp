@@ -1,6 +1,7 @@
 #include "app/layout.h"
 #include "app/message_box_reporter.h"
 #include "app/nomogram_commands.h"
+#include "app/set_antenna_dialog.h"
 #include "app/sunken_panel.h"
 #include "scales/error_trap.h"
 #include "app/nomogram_readings.h"
@@ -9,6 +10,7 @@
 #include "support/fixtures.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <cmath>
 #include <csignal>
 #include <sys/resource.h>
@@ -124,6 +128,7 @@ private slots:
     void whatShowsIsNotCovered();
     void slidingReadsTrue();
     void failedExportIsToldAndTheNextSucceeds();
+    void wordsAreTranslatedButNotTheFace();
 };
 
 void WindowTest::startUpShowsTheWindowLast()
@@ -321,6 +326,42 @@ void WindowTest::failedExportIsToldAndTheNextSucceeds()
     QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "the user's own file");
     QFile svg(dir.filePath("keep.svg"));
     QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().trimmed().endsWith("</svg>"));
+}
+
+// In each language, every text of the context menu, the instructions and the Set
+// Antenna dialog is one of the language's translations; the scales are drawn as in English.
+void WindowTest::wordsAreTranslatedButNotTheFace()
+{
+    StartedProgram english;
+    for (const QString language : {"de", "fr", "es"}) {
+        QFile ts(BEAMWISE_I18N "/beamwise_" + language + ".ts");
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QStringList translations;
+        for (QXmlStreamReader xml(&ts); !xml.atEnd();)
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
+                translations << xml.readElementText();
+        QTranslator translator;
+        QVERIFY(translator.load(":/i18n/beamwise_" + language) && QCoreApplication::installTranslator(&translator));
+        StartedProgram p;
+        SetAntennaDialog dialog(&p.window);
+        p.window.showInstructions(); // made when first shown
+        QStringList shown{dialog.windowTitle(), p.window.findChild<QLabel *>("instructionsText")->text()};
+        for (QAction *action : p.window.picPIC->actions())
+            shown << action->text();
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            if (!label->isHidden()) // not the complaints, composed and hidden until a field is typed in
+                shown << label->text();
+        for (QLineEdit *field : dialog.findChildren<QLineEdit *>())
+            shown << field->placeholderText();
+        for (QComboBox *choice : dialog.findChildren<QComboBox *>())
+            for (int i = 0; i < choice->count(); ++i)
+                shown << choice->itemText(i);
+        for (const QString &text : shown)
+            QVERIFY2(text.isEmpty() || translations.contains(text), qPrintable(language + ": " + text));
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(p.strips()[i]->displayList(), english.strips()[i]->displayList());
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 BEAMWISE_TEST_MAIN(WindowTest)

@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "scales/scale_readings.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -45,6 +46,13 @@ void readField(const QString &text, const QLocale &locale)
 }
 
 } // namespace
+
+// The command line is read with the application object there, as the program does.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -53,7 +53,8 @@ inline Run run(const QString &program, const QStringList &arguments, const QStri
     process.setChildProcessModifier(inChild);
     QProcessEnvironment environment;
     environment.insert("PATH", qEnvironmentVariable("PATH"));
-    environment.insert("LANG", lang);
+    for (const QString &setting : lang.split(' ')) // "de_DE.UTF-8", or settings such as "LANGUAGE=fr LANG=de_DE.UTF-8"
+        environment.insert(setting.contains('=') ? setting.section('=', 0, 0) : "LANG", setting.section('=', -1));
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.waitForFinished();

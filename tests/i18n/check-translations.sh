@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Every text the program says is marked for translation and translated: lupdate
+# run over the code changes no translation file and leaves nothing unfinished, and
+# no phrase in the code is left unmarked but the printed face's.
+set -euo pipefail
+lupdate=$1 source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$source"/i18n/*.ts "$work"/
+"$lupdate" -no-obsolete -locations none "$source/app" -ts "$work"/*.ts > /dev/null 2>&1
+status=0
+for ts in "$source"/i18n/*.ts; do
+    if ! diff -u "$ts" "$work/$(basename "$ts")"; then
+        echo "$(basename "$ts"): not what lupdate makes of the code; run the update_translations target" >&2
+        status=1
+    fi
+    if grep -q 'type="unfinished"\|<translation></translation>' "$ts"; then
+        echo "$(basename "$ts"): has unfinished translations" >&2
+        status=1
+    fi
+done
+printed='"(Company Info|Error in [A-Za-z]+\(\)|d MMM yyyy)"'
+if unmarked=$(grep -n -o 'QStringLiteral("[^"]*")' "$source"/app/*.cpp | grep -E '[A-Za-z]{2,} [A-Za-z]' | grep -v -E "$printed"); then
+    printf 'not marked for translation:\n%s\n' "$unmarked" >&2
+    status=1
+fi
+exit $status
