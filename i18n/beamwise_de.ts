@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Beamwidth under the 10dB mark: %1</source>
-        <translation>10-dB-Öffnungswinkel unter der 10dB-Marke: %1</translation>
+        <translation>Öffnungswinkel unter der 10dB-Marke: %1</translation>
     </message>
     <message>
         <source>Far-field range: %1</source>
