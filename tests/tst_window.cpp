@@ -301,9 +301,14 @@ void WindowTest::failedExportIsToldAndTheNextSucceeds()
     connect(&answer, &QTimer::timeout, [&] {
         QWidget *modal = QApplication::activeModalWidget();
         auto *box = qobject_cast<QMessageBox *>(modal);
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal); dialog && !files.isEmpty()) {
-            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(files.takeFirst());
-            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            // Each dialog its own file, typed again should the dialog, loading its folder, clear it.
+            if (!dialog->property("file").isValid())
+                dialog->setProperty("file", files.takeFirst());
+            if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"); name->text() != dialog->property("file")) {
+                name->setText(dialog->property("file").toString());
+                QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+            }
         } else if (QAbstractButton *replace = box ? box->button(QMessageBox::Yes) : nullptr) {
             QTimer::singleShot(0, replace, &QAbstractButton::click);
         } else if (box && !boxes.contains(box->text())) {

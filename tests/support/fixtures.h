@@ -7,6 +7,7 @@
 #include "scales/module1.h"
 #include "scales/scale_strip.h"
 
+#include <QPointer>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -62,15 +63,18 @@ inline Run run(const QString &program, const QStringList &arguments, const QStri
 }
 
 // Starts the application as the program does (style, fonts). A modal dialog left
-// open fails the running test and is closed, so the suite goes on instead of hanging.
+// open for a second fails the running test and is closed, so the suite goes on
+// instead of hanging.
 #define BEAMWISE_TEST_MAIN(TestClass)                                                          \
     int main(int argc, char **argv)                                                            \
     {                                                                                          \
         auto app = createApplication(argc, argv);                                              \
         QTimer watchdog;                                                                       \
-        QObject::connect(&watchdog, &QTimer::timeout, [] {                                     \
-            if (QWidget *modal = QApplication::activeModalWidget())                            \
+        QObject::connect(&watchdog, &QTimer::timeout, [seen = QPointer<QWidget>()]() mutable { \
+            QWidget *modal = QApplication::activeModalWidget();                                \
+            if (modal && modal == seen)                                                        \
                 modal->close(), QTest::qFail("a modal dialog was left open", __FILE__, __LINE__); \
+            seen = modal;                                                                      \
         });                                                                                    \
         watchdog.start(1000);                                                                  \
         TestClass test;                                                                        \
