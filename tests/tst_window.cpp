@@ -1,28 +1,8 @@
-#include "app/layout.h"
 #include "app/message_box_reporter.h"
-#include "app/nomogram_commands.h"
-#include "app/set_antenna_dialog.h"
 #include "app/sunken_panel.h"
 #include "scales/error_trap.h"
-#include "app/nomogram_readings.h"
-#include "scales/scale_readings.h"
-#include "scales/twips.h"
 #include "support/fixtures.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRandomGenerator>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QTranslator>
-#include <QXmlStreamReader>
-#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -46,47 +26,36 @@ struct FailingStrip : ScaleStrip
     int calls = 0, call, number;
 };
 
-// The readings a user takes off the window, each where the nomogram says to read it:
-// the gain over the 100 % and the set efficiency's ticks, the beamwidths under the
-// 3dB and 10dB marks, the range under its mark; and the antenna set, 1 m over 10 GHz.
-struct Readings { double frequencyUnder1m, gainAbove100, gainAboveSet, beamwidthUnder3dB, beamwidthUnder10dB, rangeUnderMark, diameterOver10GHz; };
-
 double middleOf(QWidget *mark) { return (mark->x() + mark->width() / 2.0) * 15; }
 
-Readings readOff(const Dishscope &w, double efficiency)
-{
-    const double oneMetre = w.picPICA->leftTwips() + UpperDiameter.position(1);
-    const double tenGHz = w.picPICH->leftTwips() + LowerFrequency.position(10);
-    const auto gainAbove = [&](double percent) { return Gain.value(w.picPICE->leftTwips() + Efficiency.position(percent) - w.picPICD->leftTwips()); };
-    return {UpperFrequency.value(oneMetre - w.picPICB->leftTwips()), gainAbove(100), gainAbove(efficiency),
-            Beamwidth.value(middleOf(w.lblCursor1) - w.picPICC->leftTwips()), Beamwidth.value(middleOf(w.lblCursor2) - w.picPICC->leftTwips()),
-            FarFieldRange.value(middleOf(w.lblCursor3) - w.picPICF->leftTwips()), LowerDiameter.value(tenGHz - w.picPICG->leftTwips())};
-}
-
-bool near(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
-
-// Whether every strip stands at its Left's nearest pixel and the readings agree
-// with the worked settings: 10 GHz under 1 m at 13235 with 40.48 dBi and 2.11°,
-// and 1 m over 10 GHz at 15080 with about 70 m, each bar moving its product by one
-// decade every 6400 (upper) or 16000 (lower) units. The nomograms' own readings
-// are the window's, or none where that lies off its scale.
+// Whether every strip stands at its Left's nearest pixel and the readings a user takes
+// off the window agree with the worked settings: 10 GHz under 1 m at 13235 with 40.48 dBi
+// (over the 100 % tick) and 2.11° (under the 3dB mark), and 1 m over 10 GHz at 15080 with
+// about 70 m under the range mark, each bar moving its product by one decade every 6400
+// (upper) or 16000 (lower) units. The nomograms' own readings are the window's, or none
+// where that lies off its scale.
 void checkReadings(const StartedProgram &p, double efficiency)
 {
+    const Dishscope &w = p.window;
     for (ScaleStrip *s : p.strips())
         QCOMPARE(s->x(), int(std::lround(s->leftTwips() / 15)));
-    const Readings r = readOff(p.window, efficiency);
-    const double upper = (p.window.scrSCROLL->value() - 13235) / 6400.0;
-    const double lower = (p.window.scrSCROLL2->value() - 15080) / 16000.0;
-    QVERIFY2(near(std::log10(r.frequencyUnder1m), 1 - upper, 0.1 / 2000), qPrintable(QString::number(r.frequencyUnder1m)));
-    QVERIFY(near(std::log10(r.beamwidthUnder3dB), std::log10(2.11) + upper, 0.001));
-    QVERIFY(near(r.gainAbove100, 40.48 - 20 * upper, 0.005));
-    QVERIFY(near(std::log10(r.diameterOver10GHz), lower, 0.1 / 2000));
-    QVERIFY(near(std::log10(r.rangeUnderMark) - 2 * std::log10(r.diameterOver10GHz), std::log10(69.9), 0.001));
+    const auto gainAbove = [&](double percent) { return Gain.value(w.picPICE->leftTwips() + Efficiency.position(percent) - w.picPICD->leftTwips()); };
+    const auto under = [&](QLabel *mark, ScaleStrip *strip, const ScaleReading &scale) { return scale.value(middleOf(mark) - strip->leftTwips()); };
+    const double frequencyUnder1m = UpperFrequency.value(w.picPICA->leftTwips() + UpperDiameter.position(1) - w.picPICB->leftTwips());
+    const double diameterOver10GHz = LowerDiameter.value(w.picPICH->leftTwips() + LowerFrequency.position(10) - w.picPICG->leftTwips());
+    const double gain = gainAbove(100), beamwidth = under(w.lblCursor1, w.picPICC, Beamwidth), range = under(w.lblCursor3, w.picPICF, FarFieldRange);
+    const double upper = (w.scrSCROLL->value() - 13235) / 6400.0, lower = (w.scrSCROLL2->value() - 15080) / 16000.0;
+    QVERIFY2(near(std::log10(frequencyUnder1m), 1 - upper, 0.1 / 2000), qPrintable(QString::number(frequencyUnder1m)));
+    QVERIFY(near(std::log10(beamwidth), std::log10(2.11) + upper, 0.001));
+    QVERIFY(near(gain, 40.48 - 20 * upper, 0.005));
+    QVERIFY(near(std::log10(diameterOver10GHz), lower, 0.1 / 2000));
+    QVERIFY(near(std::log10(range) - 2 * std::log10(diameterOver10GHz), std::log10(69.9), 0.001));
 
-    const NomogramReadings n = readNomogram(p.window.scrSCROLL->value(), p.window.scrSCROLL2->value(), efficiency);
-    for (auto [reading, shown, scale] : {std::tuple{n.gainAtFullEfficiency, r.gainAbove100, Gain}, {n.gainAtEfficiency, r.gainAboveSet, Gain},
-                                         {n.beamwidth3dB, r.beamwidthUnder3dB, Beamwidth}, {n.beamwidth10dB, r.beamwidthUnder10dB, Beamwidth},
-                                         {n.farFieldRange, r.rangeUnderMark, FarFieldRange}}) {
+    const NomogramReadings n = readNomogram(w.scrSCROLL->value(), w.scrSCROLL2->value(), efficiency);
+    const double beamwidth10dB = under(w.lblCursor2, w.picPICC, Beamwidth);
+    for (auto [reading, shown, scale] : {std::tuple{n.gainAtFullEfficiency, gain, Gain}, {n.gainAtEfficiency, gainAbove(efficiency), Gain},
+                                         {n.beamwidth3dB, beamwidth, Beamwidth}, {n.beamwidth10dB, beamwidth10dB, Beamwidth},
+                                         {n.farFieldRange, range, FarFieldRange}}) {
         const bool onScale = shown >= scale.low - 1e-9 && shown <= scale.high * (1 + 1e-9);
         QVERIFY2(reading.has_value() == onScale && (!reading || near(*reading, shown, 1e-6 * shown)), qPrintable(QString::number(shown)));
     }
@@ -95,14 +64,12 @@ void checkReadings(const StartedProgram &p, double efficiency)
 // The bottom row of the view showing, left to right: the text of each button shown and
 // where it stands, which must be the left and the right place of the row.
 QString at(const QRect &r) { return QString(" at %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
-QRect pixelsOf(const Placement &p)
-{
-    using twips::toPixels;
-    return QRect(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height));
-}
+using twips::toPixels;
+QRect pixelsOf(const Placement &p) { return QRect(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height)); }
 void checkView(const Dishscope &w)
 {
-    const std::map<QWidget *, QStringList> rows{{w.picPIC, {"Instructions", "Company Info"}}, {w.picPICK, {"Nomogram", "Company Info"}}, {w.picPICJ, {"Instructions", "Nomogram"}}};
+    const std::map<QWidget *, QStringList> rows{{w.picPIC, {"Instructions", "Company Info"}}, {w.picPICK, {"Nomogram", "Company Info"}},
+                                                {w.picPICJ, {"Instructions", "Nomogram"}}};
     QStringList expected;
     for (const auto &[panel, texts] : rows)
         for (int place = 0; place < 2 && panel->isVisibleTo(&w); ++place)
@@ -121,253 +88,232 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void startUpShowsTheWindowLast();
-    void failuresAreReportedAndDrawingGoesOn();
-    void checkedCountersAndTable();
-    void messageBoxAnswers();
-    void whatShowsIsNotCovered();
-    void slidingReadsTrue();
-    void failedExportIsToldAndTheNextSucceeds();
-    void wordsAreTranslatedButNotTheFace();
-};
-
-void WindowTest::startUpShowsTheWindowLast()
-{
-    StartedProgram p(false);
-    bool shown = false;
-    struct OnShow : QObject {
-        std::function<void()> check;
-        bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::Show && (check(), false); }
-    } onShow;
-    onShow.check = [&] {
-        shown = true;
-        for (ScaleStrip *s : p.strips())
-            QVERIFY(!s->displayList().empty());
-        QCOMPARE(std::pair(p.window.scrSCROLL->value(), p.window.scrSCROLL2->value()), std::pair(16380, 16380));
-        QCOMPARE(p.window.lblDate->text(), QString("1 Mar 2027"));
-        checkView(p.window);
-    };
-    p.window.installEventFilter(&onShow);
-    p.module.MAIN();
-    QVERIFY(shown && p.window.isVisible());
-    QCOMPARE(p.reporter.messages, QStringList());
-    QCOMPARE(p.window.minimumSize(), p.window.maximumSize());
-
-    // Every procedure empties MSG as it starts.
-    for (auto procedure : {&Module1::MAIN, &Module1::head, &Module1::LG, &Module1::PICA, &Module1::PICB,
-                           &Module1::PICC, &Module1::PICD, &Module1::PICE, &Module1::PICF, &Module1::PICG, &Module1::PICH}) {
-        p.module.MSG = "stale";
-        (p.module.*procedure)();
-        QCOMPARE(p.module.MSG, QString());
-    }
-}
-
-// One failed stroke, every stroke failed, and failures numbered 0 or less, which are silent.
-void WindowTest::failuresAreReportedAndDrawingGoesOn()
-{
-    StartedProgram reference;
-    const auto strokes = [](const ScaleStrip *s) {
-        return std::count_if(s->displayList().begin(), s->displayList().end(), [](auto &op) { return op.kind == DrawOp::LineTo; });
-    };
-    for (auto [call, number] : {std::pair{3, 480}, {-1, 480}, {3, 0}, {3, -7}}) {
-        const int all = strokes(reference.window.picPICC), failed = call < 0 ? all : 1;
+    void startUpShowsTheWindowLast()
+    {
         StartedProgram p(false);
-        FailingStrip failing(call, number);
-        const Dishscope &w = p.window;
-        Module1 module(p.window, {w.picPICA, w.picPICB, &failing, w.picPICD, w.picPICE, w.picPICF, w.picPICG, w.picPICH},
-                       p.reporter, p.clock);
-        module.MAIN();
-        QCOMPARE(p.reporter.messages, QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
-        QCOMPARE(module.MSG, QString()); // MAIN's own steps went well after PICC's reports
-        // Only the failed strokes are missing: the procedure went on after each, and so did start-up.
-        QCOMPARE(strokes(&failing), all - failed);
-        QCOMPARE(p.window.picPICH->displayList(), reference.window.picPICH->displayList());
-        QVERIFY(p.window.isVisible());
-    }
-}
+        bool shown = false;
+        struct OnShow : QObject {
+            std::function<void()> check;
+            bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::Show && (check(), false); }
+        } onShow;
+        onShow.check = [&] {
+            shown = true;
+            for (ScaleStrip *s : p.strips())
+                QVERIFY(!s->displayList().empty());
+            QCOMPARE(std::pair(p.window.scrSCROLL->value(), p.window.scrSCROLL2->value()), std::pair(16380, 16380));
+            QCOMPARE(p.window.lblDate->text(), QString("1 Mar 2027"));
+            checkView(p.window);
+        };
+        p.window.installEventFilter(&onShow);
+        p.module.MAIN();
+        QVERIFY(shown && p.window.isVisible()); // and nothing reported, as slidingReadsTrue checks
+        QCOMPARE(p.window.minimumSize(), p.window.maximumSize());
 
-void WindowTest::checkedCountersAndTable()
-{
-    RecordingReporter reporter;
-    QString msg;
-    Trap trap(msg, reporter, "Error in T()");
-    std::int16_t counter = 0;
-    QList<int> seen;
-    trap.loop(counter, 32757, 32767, 5, [&] { seen << counter; });
-    QCOMPARE(seen, (QList<int>{32757, 32762, 32767}));
-
-    // The table's values show in every tick the scales place by them; its index is checked.
-    StartedProgram p;
-    QCOMPARE(p.module.LOGT(10), 0.0);
-    for (int index : {-1, 11})
-        trap([&] { p.module.LOGT(index); });
-    QCOMPARE(reporter.messages, QStringList({"Error in T()  Error number is  6", "Error in T()  Error number is  9", "Error in T()  Error number is  9"}));
-}
-
-void WindowTest::messageBoxAnswers()
-{
-    QString seen;
-    QTimer::singleShot(50, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        seen = box->windowTitle() + '|' + box->text();
-        QCOMPARE(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
-        QCOMPARE(box->icon(), QMessageBox::NoIcon);
-        box->button(QMessageBox::Cancel)->click(); // either answer lets the procedure go on
-    });
-    MessageBoxReporter().report("Error in PICA()  Error number is  480");
-    QCOMPARE(seen, QString("Beamwise|Error in PICA()  Error number is  480"));
-}
-
-// Every control that should show is in front where its middle is and lies within
-// its container; of each mark, exactly the 150 twips above its strip show.
-void WindowTest::whatShowsIsNotCovered()
-{
-    StartedProgram p;
-    Dishscope &w = p.window;
-    const QList<QLabel *> marks{w.lblCursor1, w.lblCursor2, w.lblCursor3};
-    QList<QWidget *> controls;
-    for (QObject *o : w.children() + w.picPIC->client()->children())
-        if (auto *c = qobject_cast<QWidget *>(o); c && c->isVisible() && !marks.contains(c))
-            controls << c;
-    QCOMPARE(controls.size(), 19);
-    for (QWidget *c : controls) {
-        QWidget *top = c->parentWidget()->childAt(c->geometry().center());
-        QVERIFY2(top == c || c->isAncestorOf(top), qPrintable(c->objectName()));
-        QVERIFY(c->parentWidget() != &w || w.rect().contains(c->geometry()));
-    }
-    for (QLabel *mark : marks) {
-        const QPoint shows(mark->x() + mark->width() / 2, mark->y() + 150 / 15 - 1);
-        QCOMPARE(mark->parentWidget()->childAt(shows), mark);
-        QVERIFY(qobject_cast<ScaleStrip *>(mark->parentWidget()->childAt(shows + QPoint(0, 1))));
-    }
-    const QImage shot = w.grab().toImage();
-    QCOMPARE(shot.pixel(3, 3), qRgb(0xD5, 0x2B, 0x1E));
-    const QPoint view = w.picPIC->client()->mapTo(&w, QPoint());
-    QCOMPARE(shot.pixel(view + QPoint(5, 5)), qRgb(255, 255, 255));
-    QCOMPARE(shot.pixel(view + w.lblCursor3->geometry().topLeft() + QPoint(1, 2)), qRgb(0xC0, 0, 0xC0));
-}
-
-// Random use of the window, with the ends and the worked settings among it: after
-// every action the strips read true, one view shows, nothing was reported and no
-// scale was drawn again. Keys move the way they point, by the bar's step.
-void WindowTest::slidingReadsTrue()
-{
-    StartedProgram p;
-    Dishscope &w = p.window;
-    QCOMPARE(std::pair(w.scrSCROLL->minimum(), w.scrSCROLL2->maximum()), std::pair(0, 32767));
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QList<int> renders;
-    for (ScaleStrip *s : p.strips())
-        renders << s->renderCount();
-    QRandomGenerator random(20270301);
-    const QList<QPushButton *> buttons{w.cmdInstr, w.cmdInfo, w.cmdNomogram};
-    for (int i = 0; i < 1500; ++i) {
-        QScrollBar *bar = random.bounded(2) ? w.scrSCROLL : w.scrSCROLL2;
-        const int from = bar->value();
-        switch (random.bounded(4)) {
-        case 0: bar->setValue(QList<int>{0, 13235, 15080, 32767}[random.bounded(4)]); break;
-        case 1: bar->setValue(random.bounded(32768)); break;
-        case 2:
-            QTest::keyClick(bar, i % 2 ? Qt::Key_Left : Qt::Key_Right);
-            QCOMPARE(bar->value() - from, i % 2 ? std::max(-10, -from) : std::min(10, 32767 - from));
-            break;
-        default:
-            if (QPushButton *b = buttons[random.bounded(3)]; b->isVisible())
-                QTest::mouseClick(b, Qt::LeftButton);
+        // Every procedure empties MSG as it starts.
+        for (auto procedure : {&Module1::MAIN, &Module1::head, &Module1::LG, &Module1::PICA, &Module1::PICB,
+                               &Module1::PICC, &Module1::PICD, &Module1::PICE, &Module1::PICF, &Module1::PICG, &Module1::PICH}) {
+            p.module.MSG = "stale";
+            (p.module.*procedure)();
+            QCOMPARE(p.module.MSG, QString());
         }
-        checkReadings(p, QList<double>{10, 55, 100}[i % 3]);
-        checkView(w);
-        if (QTest::currentTestFailed())
-            return;
     }
-    QCOMPARE(p.reporter.messages, QStringList());
-    for (int i = 0; i < renders.size(); ++i)
-        QCOMPARE(p.strips()[i]->renderCount(), renders[i]);
-}
 
-// Export… over a file, under a file-size limit: one message box naming the file and
-// the system's reason, and the old file kept; the next export writes its file.
-void WindowTest::failedExportIsToldAndTheNextSucceeds()
-{
-    StartedProgram p;
-    QTemporaryDir dir;
-    QFile old(dir.filePath("keep.pdf"));
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the user's own file") > 0);
-    old.close();
-    QStringList files{old.fileName(), dir.filePath("keep.svg")}, boxes;
-    QTimer answer;
-    // Each answer is queued, so that the dialog it opens is answered in turn.
-    connect(&answer, &QTimer::timeout, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            // Each dialog its own file, typed again should the dialog, loading its folder, clear it.
-            if (!dialog->property("file").isValid())
-                dialog->setProperty("file", files.takeFirst());
-            if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"); name->text() != dialog->property("file")) {
-                name->setText(dialog->property("file").toString());
-                QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
-            }
-        } else if (QAbstractButton *replace = box ? box->button(QMessageBox::Yes) : nullptr) {
-            QTimer::singleShot(0, replace, &QAbstractButton::click);
-        } else if (box && !boxes.contains(box->text())) {
-            boxes << box->text();
-            QTimer::singleShot(0, box, &QDialog::accept);
+    // One failed stroke, every stroke failed, and failures numbered 0 or less, which are
+    // silent; a checked counter's overflow and the table's index are failures too. Each is
+    // told in a message box.
+    void failuresAreReportedAndDrawingGoesOn()
+    {
+        StartedProgram reference;
+        const auto strokes = [](const ScaleStrip *s) {
+            return std::count_if(s->displayList().begin(), s->displayList().end(), [](auto &op) { return op.kind == DrawOp::LineTo; });
+        };
+        for (auto [call, number] : {std::pair{3, 480}, {-1, 480}, {3, 0}, {3, -7}}) {
+            const int all = strokes(reference.window.picPICC), failed = call < 0 ? all : 1;
+            StartedProgram p(false);
+            FailingStrip failing(call, number);
+            const Dishscope &w = p.window;
+            Module1 module(p.window, {w.picPICA, w.picPICB, &failing, w.picPICD, w.picPICE, w.picPICF, w.picPICG, w.picPICH},
+                           p.reporter, p.clock);
+            module.MAIN();
+            QCOMPARE(p.reporter.messages, QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
+            QCOMPARE(module.MSG, QString()); // MAIN's own steps went well after PICC's reports
+            // Only the failed strokes are missing: the procedure went on after each, and so did start-up.
+            QCOMPARE(strokes(&failing), all - failed);
+            QCOMPARE(p.window.picPICH->displayList(), reference.window.picPICH->displayList());
+            QVERIFY(p.window.isVisible());
         }
-    });
-    answer.start(20);
-    rlimit unlimited;
-    getrlimit(RLIMIT_FSIZE, &unlimited);
-    const rlimit small{4096, unlimited.rlim_max};
-    signal(SIGXFSZ, SIG_IGN); // as the program does
-    setrlimit(RLIMIT_FSIZE, &small);
-    p.window.commands->exportAction->trigger();
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    p.window.commands->exportAction->trigger();
-    QCOMPARE(files, QStringList());
-    QCOMPARE(boxes, QStringList("Cannot write \u201C" + old.fileName() + "\u201D: File too large."));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"keep.pdf", "keep.svg"}));
-    QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "the user's own file");
-    QFile svg(dir.filePath("keep.svg"));
-    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().trimmed().endsWith("</svg>"));
-}
 
-// In each language, every text of the context menu, the instructions and the Set
-// Antenna dialog is one of the language's translations; the scales are drawn as in English.
-void WindowTest::wordsAreTranslatedButNotTheFace()
-{
-    StartedProgram english;
-    for (const QString language : {"de", "fr", "es"}) {
-        QFile ts(BEAMWISE_I18N "/beamwise_" + language + ".ts");
-        QVERIFY(ts.open(QIODevice::ReadOnly));
-        QStringList translations;
-        for (QXmlStreamReader xml(&ts); !xml.atEnd();)
-            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
-                translations << xml.readElementText();
-        QTranslator translator;
-        QVERIFY(translator.load(":/i18n/beamwise_" + language) && QCoreApplication::installTranslator(&translator));
+        RecordingReporter reporter;
+        QString msg;
+        Trap trap(msg, reporter, "Error in T()");
+        std::int16_t counter = 0;
+        QList<int> counted;
+        trap.loop(counter, 32757, 32767, 5, [&] { counted << counter; });
+        QCOMPARE(counted, (QList<int>{32757, 32762, 32767}));
+        // The table's values show in every tick the scales place by them; its index is checked.
+        QCOMPARE(reference.module.LOGT(10), 0.0);
+        for (int index : {-1, 11})
+            trap([&] { reference.module.LOGT(index); });
+        QCOMPARE(reporter.messages, QStringList{"Error in T()  Error number is  6"} + QStringList(2, "Error in T()  Error number is  9"));
+
+        // The user is told in a plain box, either of whose answers lets the procedure go on.
+        QString seen;
+        QTimer::singleShot(50, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = box->windowTitle() + '|' + box->text();
+            QCOMPARE(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            box->button(QMessageBox::Cancel)->click();
+        });
+        MessageBoxReporter().report("Error in PICA()  Error number is  480");
+        QCOMPARE(seen, QString("Beamwise|Error in PICA()  Error number is  480"));
+    }
+
+    // Every control that should show is in front where its middle is and lies within
+    // its container; of each mark, exactly the 150 twips above its strip show.
+    void whatShowsIsNotCovered()
+    {
         StartedProgram p;
-        SetAntennaDialog dialog(&p.window);
-        p.window.showInstructions(); // made when first shown
-        QStringList shown{dialog.windowTitle(), p.window.findChild<QLabel *>("instructionsText")->text()};
-        for (QAction *action : p.window.picPIC->actions())
-            shown << action->text();
-        for (QLabel *label : dialog.findChildren<QLabel *>())
-            if (!label->isHidden()) // not the complaints, composed and hidden until a field is typed in
-                shown << label->text();
-        for (QLineEdit *field : dialog.findChildren<QLineEdit *>())
-            shown << field->placeholderText();
-        for (QComboBox *choice : dialog.findChildren<QComboBox *>())
-            for (int i = 0; i < choice->count(); ++i)
-                shown << choice->itemText(i);
-        for (const QString &text : shown)
-            QVERIFY2(text.isEmpty() || translations.contains(text), qPrintable(language + ": " + text));
-        for (int i = 0; i < 8; ++i)
-            QCOMPARE(p.strips()[i]->displayList(), english.strips()[i]->displayList());
-        QCoreApplication::removeTranslator(&translator);
+        Dishscope &w = p.window;
+        const QList<QLabel *> marks{w.lblCursor1, w.lblCursor2, w.lblCursor3};
+        QList<QWidget *> controls;
+        for (QObject *o : w.children() + w.picPIC->client()->children())
+            if (auto *c = qobject_cast<QWidget *>(o); c && c->isVisible() && !marks.contains(c))
+                controls << c;
+        QCOMPARE(controls.size(), 19);
+        for (QWidget *c : controls) {
+            QWidget *top = c->parentWidget()->childAt(c->geometry().center());
+            QVERIFY2(top == c || c->isAncestorOf(top), qPrintable(c->objectName()));
+            QVERIFY(c->parentWidget() != &w || w.rect().contains(c->geometry()));
+        }
+        for (QLabel *mark : marks) {
+            const QPoint shows(mark->x() + mark->width() / 2, mark->y() + 150 / 15 - 1);
+            QCOMPARE(mark->parentWidget()->childAt(shows), mark);
+            QVERIFY(qobject_cast<ScaleStrip *>(mark->parentWidget()->childAt(shows + QPoint(0, 1))));
+        }
+        const QImage shot = w.grab().toImage();
+        QCOMPARE(shot.pixel(3, 3), qRgb(0xD5, 0x2B, 0x1E));
+        const QPoint view = w.picPIC->client()->mapTo(&w, QPoint());
+        QCOMPARE(shot.pixel(view + QPoint(5, 5)), qRgb(255, 255, 255));
+        QCOMPARE(shot.pixel(view + w.lblCursor3->geometry().topLeft() + QPoint(1, 2)), qRgb(0xC0, 0, 0xC0));
     }
-}
+
+    // Random use of the window, with the ends and the worked settings among it: after
+    // every action the strips read true, one view shows, nothing was reported and no
+    // scale was drawn again. Keys move the way they point, by the bar's step.
+    void slidingReadsTrue()
+    {
+        StartedProgram p;
+        Dishscope &w = p.window;
+        QCOMPARE(std::pair(w.scrSCROLL->minimum(), w.scrSCROLL2->maximum()), std::pair(0, 32767));
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto renders = [&] { QList<int> counts; for (ScaleStrip *s : p.strips()) counts << s->renderCount(); return counts; };
+        const QList<int> rendered = renders();
+        QRandomGenerator random(20270301);
+        const QList<QPushButton *> buttons{w.cmdInstr, w.cmdInfo, w.cmdNomogram};
+        for (int i = 0; i < 1500; ++i) {
+            QScrollBar *bar = random.bounded(2) ? w.scrSCROLL : w.scrSCROLL2;
+            const int from = bar->value();
+            switch (random.bounded(4)) {
+            case 0: bar->setValue(QList<int>{0, 13235, 15080, 32767}[random.bounded(4)]); break;
+            case 1: bar->setValue(random.bounded(32768)); break;
+            case 2:
+                QTest::keyClick(bar, i % 2 ? Qt::Key_Left : Qt::Key_Right);
+                QCOMPARE(bar->value() - from, i % 2 ? std::max(-10, -from) : std::min(10, 32767 - from));
+                break;
+            default:
+                if (QPushButton *b = buttons[random.bounded(3)]; b->isVisible())
+                    QTest::mouseClick(b, Qt::LeftButton);
+            }
+            checkReadings(p, QList<double>{10, 55, 100}[i % 3]);
+            checkView(w);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QCOMPARE(p.reporter.messages, QStringList());
+        QCOMPARE(renders(), rendered);
+    }
+
+    // Export… over a file, under a file-size limit: one message box naming the file and
+    // the system's reason, and the old file kept; the next export writes its file.
+    void failedExportIsToldAndTheNextSucceeds()
+    {
+        StartedProgram p;
+        QTemporaryDir dir;
+        const QString old = dir.filePath("keep.pdf");
+        QVERIFY(write(old, "the user's own file"));
+        QStringList files{old, dir.filePath("keep.svg")}, boxes;
+        QTimer answer;
+        // Each answer is queued, so that the dialog it opens is answered in turn.
+        connect(&answer, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                // Each dialog its own file, typed again should the dialog, loading its folder, clear it.
+                if (!dialog->property("file").isValid())
+                    dialog->setProperty("file", files.takeFirst());
+                if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"); name->text() != dialog->property("file")) {
+                    name->setText(dialog->property("file").toString());
+                    QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+                }
+            } else if (QAbstractButton *replace = box ? box->button(QMessageBox::Yes) : nullptr) {
+                QTimer::singleShot(0, replace, &QAbstractButton::click);
+            } else if (box && !boxes.contains(box->text())) {
+                boxes << box->text();
+                QTimer::singleShot(0, box, &QDialog::accept);
+            }
+        });
+        answer.start(20);
+        rlimit unlimited;
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit small{4096, unlimited.rlim_max};
+        signal(SIGXFSZ, SIG_IGN); // as the program does
+        setrlimit(RLIMIT_FSIZE, &small);
+        p.window.commands->exportAction->trigger();
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        p.window.commands->exportAction->trigger();
+        QCOMPARE(files, QStringList());
+        QCOMPARE(boxes, QStringList("Cannot write \u201C" + old + "\u201D: File too large."));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"keep.pdf", "keep.svg"}));
+        QCOMPARE(contents(old), "the user's own file");
+        QVERIFY(contents(dir.filePath("keep.svg")).trimmed().endsWith("</svg>"));
+    }
+
+    // In each language, every text of the context menu, the instructions and the Set
+    // Antenna dialog is one of the language's translations; the scales are drawn as in English.
+    void wordsAreTranslatedButNotTheFace()
+    {
+        StartedProgram english;
+        for (const QString language : {"de", "fr", "es"}) {
+            QStringList translations; // none where the file cannot be read, and every text fails
+            for (QXmlStreamReader xml(contents(BEAMWISE_I18N "/beamwise_" + language + ".ts")); !xml.atEnd();)
+                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
+                    translations << xml.readElementText();
+            QTranslator translator;
+            QVERIFY(translator.load(":/i18n/beamwise_" + language) && QCoreApplication::installTranslator(&translator));
+            StartedProgram p;
+            SetAntennaDialog dialog(&p.window);
+            p.window.showInstructions(); // made when first shown
+            QStringList shown{dialog.windowTitle(), p.window.findChild<QLabel *>("instructionsText")->text()};
+            for (QAction *action : p.window.picPIC->actions())
+                shown << action->text();
+            for (QLabel *label : dialog.findChildren<QLabel *>())
+                if (!label->isHidden()) // not the complaints, composed and hidden until a field is typed in
+                    shown << label->text();
+            for (QLineEdit *field : dialog.findChildren<QLineEdit *>())
+                shown << field->placeholderText();
+            for (QComboBox *choice : dialog.findChildren<QComboBox *>())
+                for (int i = 0; i < choice->count(); ++i)
+                    shown << choice->itemText(i);
+            for (const QString &text : shown)
+                QVERIFY2(text.isEmpty() || translations.contains(text), qPrintable(language + ": " + text));
+            for (int i = 0; i < 8; ++i)
+                QCOMPARE(p.strips()[i]->displayList(), english.strips()[i]->displayList());
+            QCoreApplication::removeTranslator(&translator);
+        }
+    }
+};
 
 BEAMWISE_TEST_MAIN(WindowTest)
 #include "tst_window.moc"

@@ -9,19 +9,14 @@ trap 'rm -rf "$work"' EXIT
 cp "$source"/i18n/*.ts "$work"/
 "$lupdate" -no-obsolete -locations none "$source/app" -ts "$work"/*.ts > /dev/null 2>&1
 status=0
+complain() { echo "$*" >&2; status=1; }
 for ts in "$source"/i18n/*.ts; do
-    if ! diff -u "$ts" "$work/$(basename "$ts")"; then
-        echo "$(basename "$ts"): not what lupdate makes of the code; run the update_translations target" >&2
-        status=1
-    fi
-    if grep -q 'type="unfinished"\|<translation></translation>' "$ts"; then
-        echo "$(basename "$ts"): has unfinished translations" >&2
-        status=1
-    fi
+    name=$(basename "$ts")
+    diff -u "$ts" "$work/$name" || complain "$name: not what lupdate makes of the code; run the update_translations target"
+    ! grep -q 'type="unfinished"\|<translation></translation>' "$ts" || complain "$name: has unfinished translations"
 done
 printed='"(Company Info|Error in [A-Za-z]+\(\)|d MMM yyyy)"'
 if unmarked=$(grep -n -o 'QStringLiteral("[^"]*")' "$source"/app/*.cpp | grep -E '[A-Za-z]{2,} [A-Za-z]' | grep -v -E "$printed"); then
-    printf 'not marked for translation:\n%s\n' "$unmarked" >&2
-    status=1
+    complain "$(printf 'not marked for translation:\n%s' "$unmarked")"
 fi
 exit $status

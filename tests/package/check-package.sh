@@ -4,10 +4,7 @@
 # Usage: check-package.sh SOURCE_DIR. Installing needs root on a throwaway machine.
 set -euo pipefail
 fail() { echo "check-package: $*" >&2; exit 1; }
-if [[ $(id -u) -ne 0 ]]; then
-    echo "check-package: skipped: installing the package into the machine needs root"
-    exit 77
-fi
+[[ $(id -u) -eq 0 ]] || { echo "check-package: skipped: installing the package into the machine needs root"; exit 77; }
 cd "$1"
 deb=$(scripts/package) || fail "scripts/package failed"
 apt=(apt-get -y -q -o DPkg::Lock::Timeout=600)
@@ -57,7 +54,5 @@ for size in 32 48 64 128 256; do
 done
 
 "${apt[@]}" purge beamwise >/dev/null || fail "apt-get cannot purge beamwise"
-for path in "${listed[@]}"; do
-    if [[ -e $path && -z ${before[$path]:-} ]]; then fail "purging left $path"; fi
-done
+for path in "${listed[@]}"; do ! [[ -e $path && -z ${before[$path]:-} ]] || fail "purging left $path"; done
 echo "check-package: $deb lints clean, installs, runs and purges without a trace"

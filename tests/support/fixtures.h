@@ -1,48 +1,46 @@
 #pragma once
 
+// What the suites use of the program and of Qt, in one place.
+#include "app/antenna_input.h"
 #include "app/application.h"
 #include "app/clock.h"
 #include "app/dishscope.h"
+#include "app/layout.h"
+#include "app/nomogram_commands.h"
+#include "app/nomogram_readings.h"
+#include "app/set_antenna_dialog.h"
 #include "scales/errors.h"
 #include "scales/module1.h"
+#include "scales/scale_readings.h"
 #include "scales/scale_strip.h"
+#include "scales/twips.h"
 
-#include <QPointer>
-#include <QProcess>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
+#include <cmath>
 #include <functional>
 
-struct RecordingReporter : ErrorReporter
-{
-    void report(const QString &message) override { messages << message; }
-    QStringList messages;
-};
+inline bool near(double a, double b, double tolerance) { return std::abs(a - b) <= tolerance; }
+// A file's bytes, none where it cannot be read; and writing a file.
+inline QByteArray contents(const QString &file) { QFile f(file); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+inline bool write(const QString &file, const QByteArray &bytes) { QFile f(file); return f.open(QIODevice::WriteOnly) && f.write(bytes) > 0; }
 
-struct FixedClock : Clock
-{
-    QDate today() const override { return QDate(2027, 3, 1); }
-};
+struct RecordingReporter : ErrorReporter { void report(const QString &message) override { messages << message; } QStringList messages; };
+
+struct FixedClock : Clock { QDate today() const override { return QDate(2027, 3, 1); } };
 
 // The program started as main() starts it, with error reports recorded and the
 // date fixed at 1 March 2027.
 struct StartedProgram
 {
-    explicit StartedProgram(bool start = true)
-    {
-        if (start)
-            module.MAIN();
-    }
+    explicit StartedProgram(bool start = true) { if (start) module.MAIN(); }
     FixedClock clock;
     RecordingReporter reporter;
     Dishscope window;
     Module1 module{window, reporter, clock};
 
     QList<ScaleStrip *> strips() const
-    {
-        return {window.picPICA, window.picPICB, window.picPICC, window.picPICD,
-                window.picPICE, window.picPICF, window.picPICG, window.picPICH};
-    }
+    { return {window.picPICA, window.picPICB, window.picPICC, window.picPICD, window.picPICE, window.picPICF, window.picPICG, window.picPICH}; }
 };
 
 // A program run to its end as from a text console: no display, no platform chosen.
