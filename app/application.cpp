@@ -22,8 +22,8 @@ void startupHandler(QtMsgType type, const QMessageLogContext &context, const QSt
         std::fflush(stderr);
         std::_Exit(EXIT_FAILURE);
     }
-    const bool platformNoise = context.category
-        && QByteArray(context.category).startsWith("qt.qpa");
+    const bool platformNoise =
+            context.category && QByteArray(context.category).startsWith("qt.qpa");
     if (!platformNoise && previousHandler)
         previousHandler(type, context, message);
 }
@@ -48,7 +48,8 @@ void installTranslations()
         return;
     QCoreApplication *app = QCoreApplication::instance();
     for (const QString &file : {QStringLiteral(":/i18n/beamwise_") + language,
-                                QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_") + language}) {
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)
+                                        + QStringLiteral("/qtbase_") + language}) {
         auto *translator = new QTranslator(app);
         if (translator->load(file))
             QCoreApplication::installTranslator(translator);

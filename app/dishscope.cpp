@@ -1,10 +1,10 @@
 #include "app/dishscope.h"
 
 #include "app/instructions_text.h"
-#include "app/layout.h"
 #include "app/nomogram_commands.h"
 #include "app/sunken_panel.h"
-#include "scales/scale_readings.h"
+#include "readings/layout.h"
+#include "readings/scale_rules.h"
 #include "scales/scale_strip.h"
 #include "scales/twips.h"
 #include "scales/typeface.h"
@@ -68,8 +68,9 @@ static void loadPictures()
 }
 
 Dishscope::Dishscope()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowCloseButtonHint)
 {
     loadPictures();
     setObjectName(QStringLiteral("Dishscope"));
@@ -86,7 +87,7 @@ Dishscope::Dishscope()
     commands = new NomogramCommands(*this);
 }
 
-template <class W>
+template<class W>
 static W *placed(W *widget, const char *name)
 {
     const Placement &placement = placementOf(name);
@@ -154,7 +155,8 @@ void Dishscope::buildBottomRow()
     picPIC->setFocusPolicy(Qt::StrongFocus);
     setBackground(picPIC->client(), Qt::white);
 
-    lblAd2 = placed(new QLabel(QStringLiteral("www.parabolic-instruments.example"), this), "lblAd2");
+    lblAd2 =
+            placed(new QLabel(QStringLiteral("www.parabolic-instruments.example"), this), "lblAd2");
     lblAd2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setBackground(lblAd2, WindowRed);
     setTextColour(lblAd2, Qt::white);
@@ -217,9 +219,9 @@ void Dishscope::buildNomogramView()
 
 void Dishscope::setTabOrder()
 {
-    const QList<QWidget *> order = {picPIC,  scrSCROLL, scrSCROLL2,  picPICA, picPICB, picPICD,
-                                    picPICE, picPICC,   picPICG,     picPICH, picPICF, cmdNomogram,
-                                    picPICJ, picPICK,   cmdInfo,     cmdInstr, picIco};
+    const QList<QWidget *> order = {picPIC,  scrSCROLL, scrSCROLL2, picPICA,  picPICB, picPICD,
+                                    picPICE, picPICC,   picPICG,    picPICH,  picPICF, cmdNomogram,
+                                    picPICJ, picPICK,   cmdInfo,    cmdInstr, picIco};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -249,19 +251,24 @@ void Dishscope::addReadingAids()
     describe(picPICB, QT_TR_NOOP("Upper frequency scale"),
              QT_TR_NOOP("Frequency from 0.01 to 100 GHz. Slides with the upper slide bar."));
     describe(picPICC, QT_TR_NOOP("Beamwidth scale"),
-             QT_TR_NOOP("Beamwidth from 100 down to 0.03 degrees, read under the 3dB and 10dB marks. "
-                        "Slides with the upper slide bar."));
-    describe(picPICD, QT_TR_NOOP("Gain scale"),
-             QT_TR_NOOP("Gain from 0 to 75 dBi, read above the aperture efficiency. Slides with the "
-                        "upper slide bar."));
+             QT_TR_NOOP(
+                     "Beamwidth from 100 down to 0.03 degrees, read under the 3dB and 10dB marks. "
+                     "Slides with the upper slide bar."));
+    describe(
+            picPICD, QT_TR_NOOP("Gain scale"),
+            QT_TR_NOOP("Gain from 0 to 75 dBi, read above the aperture efficiency. Slides with the "
+                       "upper slide bar."));
     describe(picPICE, QT_TR_NOOP("Efficiency scale"),
              QT_TR_NOOP("Aperture efficiency from 10 to 100 percent. Fixed."));
     describe(picPICF, QT_TR_NOOP("Far-field range scale"),
-             QT_TR_NOOP("Far-field distance from 1 to 10,000 metres, read under the mark. Slides with "
-                        "the lower slide bar, twice as fast as the lower antenna diameter scale."));
-    describe(picPICG, QT_TR_NOOP("Lower antenna diameter scale"),
-             QT_TR_NOOP("Antenna diameter from 0.1 to 100 metres. Slides with the lower slide bar: set "
-                        "the diameter against a frequency."));
+             QT_TR_NOOP(
+                     "Far-field distance from 1 to 10,000 metres, read under the mark. Slides with "
+                     "the lower slide bar, twice as fast as the lower antenna diameter scale."));
+    describe(
+            picPICG, QT_TR_NOOP("Lower antenna diameter scale"),
+            QT_TR_NOOP(
+                    "Antenna diameter from 0.1 to 100 metres. Slides with the lower slide bar: set "
+                    "the diameter against a frequency."));
     describe(picPICH, QT_TR_NOOP("Lower frequency scale"),
              QT_TR_NOOP("Frequency from 0.01 to 100 GHz. Fixed."));
 
@@ -269,12 +276,10 @@ void Dishscope::addReadingAids()
     scrSCROLL->setAccessibleName(tr("Upper slide bar"));
     scrSCROLL2->setAccessibleName(tr("Lower slide bar"));
 
-    describe(cmdInstr, QT_TR_NOOP("Instructions"),
-             QT_TR_NOOP("Shows how to read the nomograms."));
+    describe(cmdInstr, QT_TR_NOOP("Instructions"), QT_TR_NOOP("Shows how to read the nomograms."));
     describe(cmdInfo, QT_TR_NOOP("Company information"),
              QT_TR_NOOP("Shows the company information page."));
-    describe(cmdNomogram, QT_TR_NOOP("Nomogram"),
-             QT_TR_NOOP("Returns to the nomogram view."));
+    describe(cmdNomogram, QT_TR_NOOP("Nomogram"), QT_TR_NOOP("Returns to the nomogram view."));
 }
 
 void Dishscope::load()

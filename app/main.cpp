@@ -1,10 +1,10 @@
 #include "app/application.h"
-#include "app/command_line.h"
 #include "app/nomogram_commands.h"
+#include "app/offscreen_export.h"
 #include "app/program.h"
+#include "cli/command_line.h"
 
 #include <csignal>
-#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -17,20 +17,16 @@ int main(int argc, char **argv)
         QCoreApplication words(argc, argv);
         installTranslations();
         command = readCommandLine(argc, argv);
-        if (command.exitNow)
-            return *command.exitNow;
-        if (command.readings) {
-            std::fputs(qUtf8Printable(commandLineReadings(command).join(QLatin1Char('\n')) + QLatin1Char('\n')), stdout);
-            return ExitOk;
-        }
+        if (const std::optional<int> status = answerWithoutWindow(command))
+            return *status;
     }
     if (!command.exportFile.isEmpty())
-        return exportFromCommandLine(argc, argv, command);
+        return exportFromCommandLine(argc, argv, command.exportFile, command.antenna);
 
     auto app = createApplication(argc, argv);
     Program program;
     program.module.MAIN();
     if (command.antenna)
-        program.window.commands->setAntenna(*command.antenna, command.values);
+        program.window.commands->setAntenna(*command.antenna);
     return app->exec();
 }

@@ -1,9 +1,9 @@
 #include "app/nomogram_commands.h"
 
 #include "app/dishscope.h"
-#include "app/print_module.h"
 #include "app/set_antenna_dialog.h"
 #include "app/sunken_panel.h"
+#include "print/print_door.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -35,10 +35,12 @@ NomogramCommands::NomogramCommands(Dishscope &window)
 {
     QWidget *view = window.picPIC;
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    setAntennaAction = command(view, tr("Set Antenna\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E), "setAntenna");
+    setAntennaAction = command(view, tr("Set Antenna\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                               "setAntenna");
     copyReadingsAction = command(view, tr("Copy Readings"), QKeySequence::Copy, "copyReadings");
     printAction = command(view, tr("Print\u2026"), QKeySequence::Print, "print");
-    exportAction = command(view, tr("Export\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "export");
+    exportAction = command(view, tr("Export\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                           "export");
     connect(setAntennaAction, &QAction::triggered, this, &NomogramCommands::openSetAntenna);
     connect(copyReadingsAction, &QAction::triggered, this, &NomogramCommands::copyReadings);
     connect(printAction, &QAction::triggered, this, &NomogramCommands::print);
@@ -63,15 +65,21 @@ void NomogramCommands::accessibilityActiveChanged(bool active)
 NomogramReadings NomogramCommands::current() const
 {
     return readNomogram(window_.scrSCROLL->value(), window_.scrSCROLL2->value(),
-                        antenna_ ? antenna_->efficiencyPercent() : std::nullopt);
+                        antenna_ ? antenna_->antenna.efficiencyPercent() : std::nullopt);
 }
 
-void NomogramCommands::setAntenna(const TypedAntenna &antenna, BarValues values)
+const SetAntenna *NomogramCommands::standing() const
+{
+    const bool there = antenna_ && window_.scrSCROLL->value() == antenna_->values.upper
+            && window_.scrSCROLL2->value() == antenna_->values.lower;
+    return there ? &*antenna_ : nullptr;
+}
+
+void NomogramCommands::setAntenna(const SetAntenna &antenna)
 {
     antenna_ = antenna;
-    setAt_ = values;
-    window_.scrSCROLL->setValue(values.upper);
-    window_.scrSCROLL2->setValue(values.lower);
+    window_.scrSCROLL->setValue(antenna.values.upper);
+    window_.scrSCROLL2->setValue(antenna.values.lower);
     describeBars(); // the efficiency may be new though the Values are not
 }
 
@@ -79,8 +87,8 @@ QStringList NomogramCommands::readings() const
 {
     const NomogramReadings r = current();
     QStringList lines = upperReadingLines(r) + lowerReadingLines(r);
-    if (antenna_ && window_.scrSCROLL->value() == setAt_.upper && window_.scrSCROLL2->value() == setAt_.lower)
-        lines.prepend(antennaLine(*antenna_));
+    if (const SetAntenna *set = standing())
+        lines.prepend(antennaLine(set->antenna));
     return lines;
 }
 
@@ -93,8 +101,10 @@ void NomogramCommands::openSetAntenna()
 {
     if (!dialog_)
         dialog_ = new SetAntennaDialog(&window_);
-    if (dialog_->exec() == QDialog::Accepted)
-        setAntenna(dialog_->antenna(), dialog_->values());
+    const SetAntenna *set = standing();
+    dialog_->showRequest(set ? std::optional(set->request) : std::nullopt);
+    if (dialog_->exec() == QDialog::Accepted && dialog_->antenna())
+        setAntenna(*dialog_->antenna());
 }
 
 void NomogramCommands::copyReadings()
@@ -110,9 +120,11 @@ void NomogramCommands::describeBars()
         return;
     const NomogramReadings r = current();
     window_.scrSCROLL->setAccessibleDescription(
-        tr("Slides the frequency, beamwidth and gain scales of the upper nomogram. %1.").arg(upperReadingLines(r).join(tr(". "))));
+            tr("Slides the frequency, beamwidth and gain scales of the upper nomogram. %1.")
+                    .arg(upperReadingLines(r).join(tr(". "))));
     window_.scrSCROLL2->setAccessibleDescription(
-        tr("Slides the antenna diameter and far-field range scales of the lower nomogram. %1.").arg(lowerReadingLines(r).join(tr(". "))));
+            tr("Slides the antenna diameter and far-field range scales of the lower nomogram. %1.")
+                    .arg(lowerReadingLines(r).join(tr(". "))));
 }
 
 // One message box for a failure, a sentence naming what and why.
@@ -127,7 +139,7 @@ void NomogramCommands::warn(const QString &error)
 
 void NomogramCommands::print()
 {
-    warn(exporting::print(window_, footer()));
+    warn(exporting::print(*window_.picPIC->client(), footer()));
 }
 
 void NomogramCommands::exportFile()
@@ -142,11 +154,12 @@ void NomogramCommands::exportFile()
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     // A name typed without an extension takes the one of the chosen type.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
-        dialog.setDefaultSuffix(filter.section(QLatin1String("*."), 1).section(QLatin1Char(')'), 0, 0));
+        dialog.setDefaultSuffix(
+                filter.section(QLatin1String("*."), 1).section(QLatin1Char(')'), 0, 0));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString fileName = dialog.selectedFiles().first();
     exportFolder_ = QFileInfo(fileName).absolutePath();
-    warn(exporting::writeFile(fileName, window_, footer()));
+    warn(exporting::writeFile(fileName, *window_.picPIC->client(), footer()));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/readings_text.h"
+#include "readings/antenna_request.h"
 
 #include <QAccessible>
 #include <QObject>
@@ -22,8 +22,8 @@ public:
     ~NomogramCommands() override;
 
     // Moves both bars so that the antenna stands set, the way any other bar change
-    // moves them, and remembers it as typed.
-    void setAntenna(const TypedAntenna &antenna, BarValues values);
+    // moves them, and remembers it as typed or found.
+    void setAntenna(const SetAntenna &antenna);
     // The current readings, one a line; the antenna as typed first while the bars
     // stand where it put them.
     QStringList readings() const;
@@ -42,6 +42,8 @@ public:
 
 private:
     NomogramReadings current() const;
+    // The antenna set, while the bars still stand where it put them.
+    const SetAntenna *standing() const;
     // Composing the descriptions on every step would slow dragging for nobody.
     void accessibilityActiveChanged(bool active) override;
     void describeBars();
@@ -49,8 +51,7 @@ private:
 
     Dishscope &window_;
     SetAntennaDialog *dialog_ = nullptr; // made when first opened
-    std::optional<TypedAntenna> antenna_;
-    BarValues setAt_{};
+    std::optional<SetAntenna> antenna_;
     QString exportFolder_; // where the last export went, for the next one
     bool listened_ = QAccessible::isActive();
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/readings_text.h"
+#include "readings/antenna_request.h"
 
 #include <QDialog>
 
@@ -21,23 +21,23 @@ class SetAntennaDialog : public QDialog
 public:
     explicit SetAntennaDialog(QWidget *parent);
 
-    // What was typed and where the bars go for it; valid after the dialog is accepted.
-    const TypedAntenna &antenna() const { return antenna_; }
-    BarValues values() const { return values_; }
+    // Fills the fields with what was given for an antenna; with none, empties them.
+    void showRequest(const std::optional<AntennaRequest> &request);
+    // The antenna the fields set, if they set one: so once the dialog is accepted.
+    const std::optional<SetAntenna> &antenna() const { return antenna_; }
 
 private:
+    void layOut();
     void check();
+    // The request's answer, or the sentence to show instead of readings.
+    QString answerText(const QList<ReadQuantity> &read, bool marked);
+    void choose(int field, QuantityKind kind);
 
-    QComboBox *firstKind_;
-    QComboBox *secondKind_;
-    QLineEdit *diameter_;
-    QLineEdit *frequency_;
+    QComboBox *kinds_[2];
+    QLineEdit *values_[2];
     QLineEdit *efficiency_;
-    QLabel *diameterError_;
-    QLabel *frequencyError_;
-    QLabel *efficiencyError_;
+    QLabel *errors_[3];
     QLabel *readings_;
     QDialogButtonBox *buttons_;
-    TypedAntenna antenna_;
-    BarValues values_{};
+    std::optional<SetAntenna> antenna_;
 };

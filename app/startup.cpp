@@ -1,10 +1,10 @@
 #include "app/clock.h"
 #include "app/dishscope.h"
 #include "app/sunken_panel.h"
+#include "readings/bar_rules.h"
 #include "scales/error_trap.h"
 #include "scales/module1.h"
 #include "scales/scale_strip.h"
-#include "slide/slide_rules.h"
 
 #include <QLocale>
 #include <QPushButton>
@@ -15,8 +15,7 @@ Module1::Module1(Dishscope &window, ErrorReporter &reporter, const Clock &clock)
               {window.picPICA, window.picPICB, window.picPICC, window.picPICD, window.picPICE,
                window.picPICF, window.picPICG, window.picPICH},
               reporter, clock)
-{
-}
+{ }
 
 Module1::Module1(Dishscope &window, const ScaleSurfaces &surfaces, ErrorReporter &reporter,
                  const Clock &clock)
@@ -24,8 +23,7 @@ Module1::Module1(Dishscope &window, const ScaleSurfaces &surfaces, ErrorReporter
     , surfaces_(surfaces)
     , reporter_(reporter)
     , clock_(clock)
-{
-}
+{ }
 
 void Module1::MAIN()
 {
@@ -46,8 +44,8 @@ void Module1::MAIN()
     trap([&] { PICF(); });
     trap([&] { PICG(); });
     trap([&] { PICH(); });
-    trap([&] { window_.scrSCROLL->setValue(slide::StartValue); });
-    trap([&] { window_.scrSCROLL2->setValue(slide::StartValue); });
+    trap([&] { window_.scrSCROLL->setValue(bars::StartValue); });
+    trap([&] { window_.scrSCROLL2->setValue(bars::StartValue); });
     trap([&] { window_.show(); });
 }
 

@@ -1,7 +1,7 @@
 #include "app/dishscope.h"
 
-#include "app/layout.h"
 #include "app/sunken_panel.h"
+#include "readings/layout.h"
 #include "scales/twips.h"
 
 #include <QPushButton>

@@ -15,7 +15,7 @@ namespace {
 constexpr int Steps = 2000;
 
 // The best of five rounds: what the step costs, less what else the machine was doing.
-template <class Step>
+template<class Step>
 double microsecondsPerStep(Step step)
 {
     for (int i = 0; i < 50; ++i) // warm the caches and the kept images
@@ -35,7 +35,8 @@ double microsecondsPerStep(Step step)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     auto app = createApplication(argc, argv);
 
     Program program;

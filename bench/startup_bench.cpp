@@ -79,7 +79,7 @@ Sample measure(const QString &self, const QString &which)
     return {elapsed, line.mid(8).toLong()};
 }
 
-template <class T>
+template<class T>
 T median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
@@ -93,7 +93,8 @@ int main(int argc, char **argv)
     if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
         return child(argc, argv, qstrcmp(argv[2], "bare") == 0);
 
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
     const QString self = QString::fromLocal8Bit(argv[0]);
     std::vector<double> ownTime, bareTime;
@@ -108,9 +109,11 @@ int main(int argc, char **argv)
     }
     const double t = median(ownTime), tb = median(bareTime);
     const long m = median(ownMemory), mb = median(bareMemory);
-    std::printf("start-up to first paint (median of %d): Beamwise %.1f ms, bare window %.1f ms, ratio %.2f (goal <= 1.30)\n",
+    std::printf("start-up to first paint (median of %d): Beamwise %.1f ms, bare window %.1f ms, "
+                "ratio %.2f (goal <= 1.30)\n",
                 runs, t, tb, t / tb);
-    std::printf("peak memory (median): Beamwise %ld KiB, bare window %ld KiB, ratio %.2f (goal <= 1.20)\n",
+    std::printf("peak memory (median): Beamwise %ld KiB, bare window %ld KiB, ratio %.2f (goal <= "
+                "1.20)\n",
                 m, mb, double(m) / double(mb));
     return 0;
 }

@@ -366,10 +366,6 @@
         <translation>Antena: %1 a %2</translation>
     </message>
     <message>
-        <source>%1 to %2 %3</source>
-        <translation>%1 a %2 %3</translation>
-    </message>
-    <message>
         <source>%1 is off the diameter scales, which run from %2.</source>
         <translation>%1 está fuera de las escalas de diámetro, que van de %2.</translation>
     </message>
@@ -495,6 +491,18 @@
     <message>
         <source>Type two quantities to see the antenna and its readings.</source>
         <translation>Escriba dos magnitudes para ver la antena y sus lecturas.</translation>
+    </message>
+    <message>
+        <source>41.2 dBi</source>
+        <translation>41,2 dBi</translation>
+    </message>
+    <message>
+        <source>1.5°, 2 deg</source>
+        <translation>1,5°; 2 deg</translation>
+    </message>
+    <message>
+        <source>100 m, 2 km</source>
+        <translation>100 m; 2 km</translation>
     </message>
 </context>
 </TS>

@@ -366,10 +366,6 @@
         <translation>Antenne&#xa0;: %1 à %2</translation>
     </message>
     <message>
-        <source>%1 to %2 %3</source>
-        <translation>%1 à %2 %3</translation>
-    </message>
-    <message>
         <source>%1 is off the diameter scales, which run from %2.</source>
         <translation>%1 sort des échelles de diamètre, qui vont de %2.</translation>
     </message>
@@ -495,6 +491,18 @@
     <message>
         <source>Type two quantities to see the antenna and its readings.</source>
         <translation>Saisissez deux grandeurs pour voir l&apos;antenne et les valeurs lues.</translation>
+    </message>
+    <message>
+        <source>41.2 dBi</source>
+        <translation>41,2 dBi</translation>
+    </message>
+    <message>
+        <source>1.5°, 2 deg</source>
+        <translation>1,5°&#xa0;; 2 deg</translation>
+    </message>
+    <message>
+        <source>100 m, 2 km</source>
+        <translation>100 m&#xa0;; 2 km</translation>
     </message>
 </context>
 </TS>

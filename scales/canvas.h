@@ -10,13 +10,18 @@ class Canvas
 public:
     explicit Canvas(Surface &surface)
         : surface_(surface)
-    {
-    }
+    { }
 
     void setFontSize(double points) { surface_.setFontSize(points); }
     double height() const { return surface_.height(); }
-    void pointSet(double x, double y, Colour colour = {}) { surface_.pointSet(single(x), single(y), colour); }
-    void lineTo(double x, double y, Colour colour = {}) { surface_.lineTo(single(x), single(y), colour); }
+    void pointSet(double x, double y, Colour colour = {})
+    {
+        surface_.pointSet(single(x), single(y), colour);
+    }
+    void lineTo(double x, double y, Colour colour = {})
+    {
+        surface_.lineTo(single(x), single(y), colour);
+    }
     void setCurrentX(double x) { surface_.setCurrentX(single(x)); }
     void setCurrentY(double y) { surface_.setCurrentY(single(y)); }
     void print(const QString &text) { surface_.print(text); }

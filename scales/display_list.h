@@ -30,7 +30,7 @@ struct DrawOp
     friend bool operator==(const DrawOp &a, const DrawOp &b)
     {
         return a.kind == b.kind && a.x == b.x && a.y == b.y && a.colour == b.colour
-            && a.size == b.size && a.text == b.text;
+                && a.size == b.size && a.text == b.text;
     }
 };
 

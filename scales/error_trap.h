@@ -23,7 +23,7 @@ public:
         msg_.clear();
     }
 
-    template <class Step>
+    template<class Step>
     void operator()(Step &&step) noexcept
     {
         try {
@@ -39,7 +39,7 @@ public:
 
     // A counted loop on a 16-bit counter, both bounds inclusive. Running the counter
     // past its range is reported as an overflow and ends the loop.
-    template <class Body>
+    template<class Body>
     void loop(std::int16_t &counter, int first, int last, int step, Body &&body) noexcept
     {
         bool running = false;
@@ -58,7 +58,7 @@ public:
     }
 
     // A loop on a double-precision variable whose bound and step are fixed at the start.
-    template <class Body>
+    template<class Body>
     void loop(double &variable, double first, double last, double step, Body &&body) noexcept
     {
         for (variable = first; variable <= last; variable += step)

@@ -4,12 +4,12 @@
 
 // The numbers a failure inside a procedure is reported with.
 enum class ErrorNumber : int {
-    Overflow = 6,            // a 16-bit counter or a single-precision value out of range
-    OutOfMemory = 7,         // an allocation failed
+    Overflow = 6, // a 16-bit counter or a single-precision value out of range
+    OutOfMemory = 7, // an allocation failed
     SubscriptOutOfRange = 9, // the logarithm table read outside its indexes
-    DivisionByZero = 11,     // a floating-point fault: a result that is not a finite number
-    Internal = 51,           // any other unexpected failure that reached a trap
-    SurfaceFailed = 480,     // a drawing surface could not carry out an operation
+    DivisionByZero = 11, // a floating-point fault: a result that is not a finite number
+    Internal = 51, // any other unexpected failure that reached a trap
+    SurfaceFailed = 480, // a drawing surface could not carry out an operation
 };
 
 // A failure raised by a step of a procedure. Numbers of 0 or below are not errors

@@ -11,11 +11,14 @@ void Module1::PICA()
     s.baseline(HT - 120, XB, {}, colours::Red);
     s.majorTicks(HT - 170, HT - 20);
 
-    s.digitTicks(2, [&] { return XB - DIV * LOGT(NJ) - NI * DIV; }, HT - 120, HT - 20, colours::Red, HT - 170);
+    s.digitTicks(
+            2, [&] { return XB - DIV * LOGT(NJ) - NI * DIV; }, HT - 120, HT - 20, colours::Red,
+            HT - 170);
 
-    s.fineTicks(ScaleSteps::standardFineLoops(0, 2),
-                [&](double logM) { return XB - DIV * logM - NI * DIV; },
-                HT - 80, HT - 120, colours::Magenta);
+    s.fineTicks(
+            ScaleSteps::standardFineLoops(0, 2),
+            [&](double logM) { return XB - DIV * logM - NI * DIV; }, HT - 80, HT - 120,
+            colours::Magenta);
 
     s.decadeLabels(HT - 370, 50, {"100", "10", "1", "0.1"});
     s.halfDecadeLabels(HT - 370, [&] { return XB - (NI + LOGT(5)) * DIV - 50; },

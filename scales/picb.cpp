@@ -11,10 +11,12 @@ void Module1::PICB()
     s.baseline(100, XB);
     s.majorTicks(0, 150);
 
-    s.digitTicks(3, [&] { return DIV * LOGT(NJ) + XA + NI * DIV; }, 100, 0, {}, 150);
+    s.digitTicks(
+            3, [&] { return DIV * LOGT(NJ) + XA + NI * DIV; }, 100, 0, {}, 150);
 
-    s.fineTicks(ScaleSteps::standardFineLoops(0, 3),
-                [&](double logM) { return DIV * logM + XA + NI * DIV; }, 100, 30);
+    s.fineTicks(
+            ScaleSteps::standardFineLoops(0, 3),
+            [&](double logM) { return DIV * logM + XA + NI * DIV; }, 100, 30);
 
     s.decadeLabels(170, 50, {"0.01", "0.1", "1", "10", "100"});
     s.halfDecadeLabels(170, [&] { return (NI + LOGT(5)) * DIV + XA - 50; },

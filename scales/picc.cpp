@@ -15,21 +15,23 @@ void Module1::PICC()
     s.majorTicks(0, 150);
 
     // Decade 3 (200 to 900 degrees) falls left of the strip and leaves no mark.
-    s.digitTicks(3, [&] { return XB - DIV * LOGT(NJ) - NI * DIV; }, 100, 0, {}, 150);
+    s.digitTicks(
+            3, [&] { return XB - DIV * LOGT(NJ) - NI * DIV; }, 100, 0, {}, 150);
     trap.loop(NJ, 3, 9, 1, [&] {
         trap([&] { XPOS = XB + DIV - DIV * LOGT(NJ); });
         s.digitTick(100, 0, {}, 150);
     });
 
     // Decade -1 is the partial one right of 0.1 degree, which starts at 0.03.
-    s.fineTicks({
-                    {1, 1, 9, 1, 0, 2},  // 1.1 to 1.9
-                    {2, 2, 8, 2, 0, 2},  // 2.2, 2.4, 2.6, 2.8
+    s.fineTicks(
+            {
+                    {1, 1, 9, 1, 0, 2}, // 1.1 to 1.9
+                    {2, 2, 8, 2, 0, 2}, // 2.2, 2.4, 2.6, 2.8
                     {3, 2, 8, 2, -1, 2}, // 3.2, 3.4, 3.6, 3.8
                     {4, 5, 5, 0, -1, 3}, // 4.5; the one for 450 degrees falls off the strip
                     {5, 6, 6, 0, -1, 2}, // 5.6, not 5.5
-                },
-                [&](double logM) { return XB - DIV * logM - NI * DIV; }, 100, 30);
+            },
+            [&](double logM) { return XB - DIV * logM - NI * DIV; }, 100, 30);
 
     s.decadeLabels(150, 50, {"100", "10", "1", "0.1"});
     // One decade further right than the digit ticks, so that the first is the 0.05

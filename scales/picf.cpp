@@ -12,10 +12,12 @@ void Module1::PICF()
     s.baseline(100, XB);
     s.majorTicks(0, 150);
 
-    s.digitTicks(3, [&] { return XB - DIV * LOGT(NJ) - NI * DIV; }, 100, 0, {}, 150);
+    s.digitTicks(
+            3, [&] { return XB - DIV * LOGT(NJ) - NI * DIV; }, 100, 0, {}, 150);
 
-    s.fineTicks(ScaleSteps::standardFineLoops(0, 3),
-                [&](double logM) { return XB - DIV * logM - NI * DIV; }, 100, 30);
+    s.fineTicks(
+            ScaleSteps::standardFineLoops(0, 3),
+            [&](double logM) { return XB - DIV * logM - NI * DIV; }, 100, 30);
 
     s.decadeLabels(150, 50, {"10,000", "1,000", "100", "10", "1"});
     s.halfDecadeLabels(150, [&] { return XB - (NI + LOGT(5)) * DIV - 50; },

@@ -7,13 +7,16 @@ ScaleSteps::ScaleSteps(Module1 &module, Surface &surface, ErrorReporter &reporte
     : m(module)
     , trap(module.MSG, reporter, QStringLiteral("Error in %1()").arg(QLatin1String(procedure)))
     , canvas(surface)
-{
-}
+{ }
 
 void ScaleSteps::begin(double div, double xa, double xb)
 {
     trap([&] { canvas.setFontSize(8); });
-    trap([&] { m.DIV = div; m.XA = xa; m.XB = xb; });
+    trap([&] {
+        m.DIV = div;
+        m.XA = xa;
+        m.XB = xb;
+    });
 }
 
 void ScaleSteps::readHeight()
@@ -40,7 +43,10 @@ void ScaleSteps::digitTick(double yStart, double yEdge, Colour out, double yLong
     trap([&] { m.YPOS = yStart; });
     trap([&] { canvas.pointSet(m.XPOS, m.YPOS); });
     trap([&] { canvas.lineTo(m.XPOS, yEdge, out); });
-    trap([&] { if (m.NJ == 5) m.YPOS = yLong; });
+    trap([&] {
+        if (m.NJ == 5)
+            m.YPOS = yLong;
+    });
     trap([&] { canvas.lineTo(m.XPOS, m.YPOS, colours::Blue); });
 }
 
@@ -63,8 +69,8 @@ void ScaleSteps::fineTick(double yStart, double yEnd, Colour colour)
 }
 
 void ScaleSteps::fineTicks(const std::vector<FineLoop> &loops,
-                           const std::function<double(double)> &xOfLog, double yStart,
-                           double yEnd, Colour colour)
+                           const std::function<double(double)> &xOfLog, double yStart, double yEnd,
+                           Colour colour)
 {
     for (const FineLoop &loop : loops) {
         auto tick = [&](int b) {
@@ -128,10 +134,10 @@ double ScaleSteps::log10Fresh(double mantissa)
 std::vector<ScaleSteps::FineLoop> ScaleSteps::standardFineLoops(int niFirst, int niLast)
 {
     return {
-        {1, 1, 9, 1, niFirst, niLast}, // 1.1 to 1.9
-        {2, 2, 8, 2, niFirst, niLast}, // 2.2, 2.4, 2.6, 2.8
-        {3, 2, 8, 2, niFirst, niLast}, // 3.2, 3.4, 3.6, 3.8
-        {4, 5, 5, 0, niFirst, niLast}, // 4.5
-        {5, 6, 6, 0, niFirst, niLast}, // 5.6, not 5.5
+            {1, 1, 9, 1, niFirst, niLast}, // 1.1 to 1.9
+            {2, 2, 8, 2, niFirst, niLast}, // 2.2, 2.4, 2.6, 2.8
+            {3, 2, 8, 2, niFirst, niLast}, // 3.2, 3.4, 3.6, 3.8
+            {4, 5, 5, 0, niFirst, niLast}, // 4.5
+            {5, 6, 6, 0, niFirst, niLast}, // 5.6, not 5.5
     };
 }

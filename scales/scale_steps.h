@@ -1,8 +1,8 @@
 #pragma once
 
+#include "scales/canvas.h"
 #include "scales/error_trap.h"
 #include "scales/module1.h"
-#include "scales/canvas.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "scales/scale_strip.h"
 
-#include "scales/scale_readings.h"
+#include "readings/scale_rules.h"
 #include "scales/twips.h"
 #include "scales/typeface.h"
 
@@ -104,7 +104,7 @@ void ScaleStrip::setLeftTwips(float left)
     followPointer();
 }
 
-void ScaleStrip::setReading(const ScaleReading &reading)
+void ScaleStrip::setReading(const ScaleRule &reading)
 {
     reading_ = &reading;
 }
@@ -205,11 +205,10 @@ void ScaleStrip::render(qreal ratio)
 void ScaleStrip::paintEvent(QPaintEvent *event)
 {
     const qreal ratio = devicePixelRatioF();
-    if (kept_.isNull() || kept_.devicePixelRatio() != ratio
-        || kept_.size() != size() * ratio)
+    if (kept_.isNull() || kept_.devicePixelRatio() != ratio || kept_.size() != size() * ratio)
         render(ratio);
     QPainter painter(this);
-    painter.drawPixmap(event->rect(), kept_,
-                       QRectF(QPointF(event->rect().topLeft()) * ratio,
-                              QSizeF(event->rect().size()) * ratio));
+    painter.drawPixmap(
+            event->rect(), kept_,
+            QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
 }

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-struct ScaleReading;
+struct ScaleRule;
 
 // A white strip that carries one scale. Everything drawn into it is recorded in
 // twips and painted from that record into a pixmap kept at the screen's pixel
@@ -38,7 +38,7 @@ public:
 
     // What the scale reads along the strip; the strip keeps a reference. With one
     // set, a pointer resting on the strip shows the value under it as a tooltip.
-    void setReading(const ScaleReading &reading);
+    void setReading(const ScaleRule &reading);
     // The tooltip text for a point of the strip in pixels: empty off the scale's ticks.
     QString readingAt(QPoint pos) const;
 
@@ -57,7 +57,7 @@ private:
     float leftTwips_ = 0;
     QPixmap kept_;
     int renderCount_ = 0;
-    const ScaleReading *reading_ = nullptr;
+    const ScaleRule *reading_ = nullptr;
     // Where the pointer last rested on the strip, in the container's pixels, which
     // do not move when the strip slides.
     std::optional<QPoint> rest_;

@@ -12,7 +12,7 @@ constexpr std::uint32_t Red = 0x0000FF;
 constexpr std::uint32_t Blue = 0xFF0000;
 constexpr std::uint32_t Magenta = 0xFF00FF;
 constexpr std::uint32_t Black = 0x000000;
-}
+} // namespace colours
 
 // What a scale procedure draws through. Coordinates are twips from the top-left
 // corner, y growing downwards. Any operation may fail by throwing RuntimeError.

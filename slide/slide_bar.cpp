@@ -1,13 +1,13 @@
 #include "slide/slide_bar.h"
 
-#include "slide/slide_rules.h"
+#include "readings/bar_rules.h"
 
 #include <QKeyEvent>
 
 SlideBar::SlideBar(QWidget *parent)
     : QScrollBar(Qt::Horizontal, parent)
 {
-    setRange(slide::Minimum, slide::Maximum);
+    setRange(bars::Minimum, bars::Maximum);
     setSingleStep(10);
     setPageStep(10);
     setFocusPolicy(Qt::StrongFocus);

@@ -14,12 +14,14 @@ namespace {
 QMultiMap<double, double> redTicks(const QString &file)
 {
     QMultiMap<double, double> ticks;
-    static const QRegularExpression translated("stroke=\"#ff0000\"[^>]*matrix\\(1,0,0,1,([-\\d.]+),([-\\d.]+)\\)"),
-        vertical("<polyline[^>]*points=\"([-\\d.]+),[-\\d.]+ \\1,");
+    static const QRegularExpression translated(
+            "stroke=\"#ff0000\"[^>]*matrix\\(1,0,0,1,([-\\d.]+),([-\\d.]+)\\)"),
+            vertical("<polyline[^>]*points=\"([-\\d.]+),[-\\d.]+ \\1,");
     for (const QString &group : QString(contents(file)).split("<g ")) {
         const QRegularExpressionMatch at = translated.match(group);
         for (auto line = vertical.globalMatch(group); at.hasMatch() && line.hasNext();)
-            ticks.insert(at.captured(2).toDouble(), at.captured(1).toDouble() + line.next().captured(1).toDouble());
+            ticks.insert(at.captured(2).toDouble(),
+                         at.captured(1).toDouble() + line.next().captured(1).toDouble());
     }
     return ticks;
 }
@@ -38,11 +40,16 @@ private slots:
     {
         for (const auto &[diameter, frequency] : {std::pair{1.0, 10.0}, {10.0, 0.1}}) {
             const QString file = dir.filePath("nomogram.svg");
-            const QStringList antenna{"--diameter", QString::number(diameter), "--frequency", QString::number(frequency)};
+            const QStringList antenna{"--diameter", QString::number(diameter), "--frequency",
+                                      QString::number(frequency)};
             QCOMPARE(run(BEAMWISE_BINARY, QStringList{"--export", file} + antenna).status, 0);
             const QMultiMap<double, double> ticks = redTicks(file);
-            for (auto [over, under, at] : {std::tuple{"picPICA", "picPICB", placementOf("picPICA").left + readings::UpperDiameter.position(diameter)},
-                                           {"picPICH", "picPICG", placementOf("picPICH").left + readings::LowerFrequency.position(frequency)}}) {
+            for (auto [over, under, at] :
+                 {std::tuple{"picPICA", "picPICB",
+                             placementOf("picPICA").left
+                                     + readings::UpperDiameter.position(diameter)},
+                  {"picPICH", "picPICG",
+                   placementOf("picPICH").left + readings::LowerFrequency.position(frequency)}}) {
                 const auto near = [at = at](double x) { return std::abs(x - at) <= 0.1; };
                 QVERIFY2(std::count_if(ticks.begin(), ticks.end(), near) == 2, over);
                 QVERIFY(std::any_of(ticks.find(placementOf(over).top), ticks.end(), near));
@@ -53,22 +60,31 @@ private slots:
 
     void pdfPageAndPng()
     {
-        for (auto [lang, size] : {std::pair{"en_GB.UTF-8", "595 x 842 pts (A4)"}, {"en_US.UTF-8", "612 x 792 pts (letter)"}}) {
+        for (auto [lang, size] : {std::pair{"en_GB.UTF-8", "595 x 842 pts (A4)"},
+                                  {"en_US.UTF-8", "612 x 792 pts (letter)"}}) {
             const QString pdf = dir.filePath("nomogram.pdf");
-            QCOMPARE(run(BEAMWISE_BINARY, {"--export", pdf, "--diameter", "1", "--frequency", "10"}, lang).status, 0);
+            QCOMPARE(run(BEAMWISE_BINARY, {"--export", pdf, "--diameter", "1", "--frequency", "10"},
+                         lang)
+                             .status,
+                     0);
             QVERIFY(run("pdfinfo", {pdf}).out.contains(size));
         }
         const QString words = run("pdftotext", {"-layout", dir.filePath("nomogram.pdf"), "-"}).out;
-        for (const char *expected : {"Antenna Diameter (metres)", "Far Field Range", "Beamwidth (degrees)", "10,000",
-                                     "Antenna: 1 m at 10 GHz", "Gain at 100 % efficiency: 40.5 dBi", "Far-field range: 69.9 m"})
+        for (const char *expected :
+             {"Antenna Diameter (metres)", "Far Field Range", "Beamwidth (degrees)", "10,000",
+              "Antenna: 1 m at 10 GHz", "Gain at 100 % efficiency: 40.5 dBi",
+              "Far-field range: 69.9 m"})
             QVERIFY2(words.contains(expected), expected);
 
         const QString png = dir.filePath("nomogram.png");
         QCOMPARE(run(BEAMWISE_BINARY, {"--export", png}).status, 0);
         const QImage image(png);
         const Placement &view = placementOf("picPIC");
-        QCOMPARE(image.size(), QSize(qRound((view.width - 60) * 300 / 1440.0), qRound((view.height - 60) * 300 / 1440.0)));
-        QCOMPARE(std::pair(image.dotsPerMeterX(), image.dotsPerMeterY()), std::pair(qRound(300 / 0.0254), qRound(300 / 0.0254)));
+        QCOMPARE(image.size(),
+                 QSize(qRound((view.width - 60) * 300 / 1440.0),
+                       qRound((view.height - 60) * 300 / 1440.0)));
+        QCOMPARE(std::pair(image.dotsPerMeterX(), image.dotsPerMeterY()),
+                 std::pair(qRound(300 / 0.0254), qRound(300 / 0.0254)));
     }
 
     // A failed write names the file and the system's reason in one line, and leaves the
@@ -79,24 +95,37 @@ private slots:
         QDir disk(folder.path());
         const bool root = geteuid() == 0; // a small disk of its own, to fill
         if (root)
-            QCOMPARE(run("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", folder.path()}).status, 0);
-        const auto unmount = qScopeGuard([&] { if (root) run("umount", {folder.path()}); });
-        const auto check = [&](const QString &file, int status, const QString &reason, const std::function<void()> &inChild = [] {}) {
+            QCOMPARE(run("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", folder.path()}).status,
+                     0);
+        const auto unmount = qScopeGuard([&] {
+            if (root)
+                run("umount", {folder.path()});
+        });
+        const auto check = [&](
+                                   const QString &file, int status, const QString &reason,
+                                   const std::function<void()> &inChild = [] {}) {
             const QStringList before = disk.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
             const QByteArray kept = contents(file);
             const Run done = run(BEAMWISE_BINARY, {"--export", file}, "en_GB.UTF-8", inChild);
             QCOMPARE(done.status, status);
-            QVERIFY2(done.err.startsWith("beamwise: ") && done.err.endsWith(reason + "\n") && done.err.count('\n') == 1, qPrintable(done.err));
+            QVERIFY2(done.err.startsWith("beamwise: ") && done.err.endsWith(reason + "\n")
+                             && done.err.count('\n') == 1,
+                     qPrintable(done.err));
             QVERIFY(status == 2 || done.err.contains(file));
             QCOMPARE(disk.entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
             QCOMPARE(contents(file), kept);
         };
         check(disk.filePath("nomogram.jpg"), 2, ".pdf, .svg or .png");
         check(disk.filePath("no/such/folder/nomogram.pdf"), 1, "No such file or directory");
-        const auto limit = [] { const rlimit small{4096, 4096}; setrlimit(RLIMIT_FSIZE, &small); };
+        const auto limit = [] {
+            const rlimit small{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &small);
+        };
         for (const char *type : {"pdf", "svg", "png"}) {
             const QString file = disk.filePath(QString("keep.") + type);
-            QCOMPARE(run(BEAMWISE_BINARY, {"--export", file, "--diameter", "2", "--frequency", "5"}).status, 0);
+            QCOMPARE(run(BEAMWISE_BINARY, {"--export", file, "--diameter", "2", "--frequency", "5"})
+                             .status,
+                     0);
             check(file, 1, "File too large", limit);
             check(disk.filePath(QString("new.") + type), 1, "File too large", limit);
         }
@@ -104,7 +133,7 @@ private slots:
             QSKIP("a full disk needs a small tmpfs of its own, mounted as root");
         QFile filler(disk.filePath("filler"));
         filler.open(QIODevice::WriteOnly);
-        while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {}
+        while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) { }
         filler.close();
         for (const char *type : {"pdf", "svg", "png"})
             check(disk.filePath(QString("keep.") + type), 1, "No space left on device");
@@ -115,14 +144,17 @@ private slots:
     void missingModuleIsNamed()
     {
         QTemporaryDir folder;
-        const QString program = folder.filePath("beamwise"), module = folder.filePath("beamwise_print.so");
+        const QString program = folder.filePath("beamwise"),
+                      module = folder.filePath("beamwise_print.so");
         QVERIFY(QFile::copy(BEAMWISE_BINARY, program));
         for (const bool present : {false, true}) {
             if (present)
                 QVERIFY(write(module, "no library"));
             const Run done = run(program, {"--export", folder.filePath("nomogram.pdf")});
             QCOMPARE(done.status, 1);
-            QVERIFY2(done.err.count('\n') == 1 && done.err.contains(present ? module : "beamwise_print.so"), qPrintable(done.err));
+            QVERIFY2(done.err.count('\n') == 1
+                             && done.err.contains(present ? module : "beamwise_print.so"),
+                     qPrintable(done.err));
             QVERIFY(!QFile::exists(folder.filePath("nomogram.pdf")));
         }
     }

@@ -16,7 +16,11 @@ using namespace readings;
 // A strip whose n-th line-to (every one for n < 0) fails with a number.
 struct FailingStrip : ScaleStrip
 {
-    FailingStrip(int call, int number) : ScaleStrip(nullptr, 570), call(call), number(number) {}
+    FailingStrip(int call, int number)
+        : ScaleStrip(nullptr, 570)
+        , call(call)
+        , number(number)
+    { }
     void lineTo(float x, float y, Colour c) override
     {
         if (++calls == call || call < 0)
@@ -26,7 +30,10 @@ struct FailingStrip : ScaleStrip
     int calls = 0, call, number;
 };
 
-double middleOf(QWidget *mark) { return (mark->x() + mark->width() / 2.0) * 15; }
+double middleOf(QWidget *mark)
+{
+    return (mark->x() + mark->width() / 2.0) * 15;
+}
 
 // Whether every strip stands at its Left's nearest pixel and the readings a user takes
 // off the window agree with the worked settings: 10 GHz under 1 m at 13235 with 40.48 dBi
@@ -39,36 +46,58 @@ void checkReadings(const StartedProgram &p, double efficiency)
     const Dishscope &w = p.window;
     for (ScaleStrip *s : p.strips())
         QCOMPARE(s->x(), int(std::lround(s->leftTwips() / 15)));
-    const auto gainAbove = [&](double percent) { return Gain.value(w.picPICE->leftTwips() + Efficiency.position(percent) - w.picPICD->leftTwips()); };
-    const auto under = [&](QLabel *mark, ScaleStrip *strip, const ScaleReading &scale) { return scale.value(middleOf(mark) - strip->leftTwips()); };
-    const double frequencyUnder1m = UpperFrequency.value(w.picPICA->leftTwips() + UpperDiameter.position(1) - w.picPICB->leftTwips());
-    const double diameterOver10GHz = LowerDiameter.value(w.picPICH->leftTwips() + LowerFrequency.position(10) - w.picPICG->leftTwips());
-    const double gain = gainAbove(100), beamwidth = under(w.lblCursor1, w.picPICC, Beamwidth), range = under(w.lblCursor3, w.picPICF, FarFieldRange);
-    const double upper = (w.scrSCROLL->value() - 13235) / 6400.0, lower = (w.scrSCROLL2->value() - 15080) / 16000.0;
-    QVERIFY2(near(std::log10(frequencyUnder1m), 1 - upper, 0.1 / 2000), qPrintable(QString::number(frequencyUnder1m)));
+    const auto gainAbove = [&](double percent) {
+        return Gain.value(w.picPICE->leftTwips() + Efficiency.position(percent)
+                          - w.picPICD->leftTwips());
+    };
+    const auto under = [&](QLabel *mark, ScaleStrip *strip, const ScaleReading &scale) {
+        return scale.value(middleOf(mark) - strip->leftTwips());
+    };
+    const double frequencyUnder1m = UpperFrequency.value(
+            w.picPICA->leftTwips() + UpperDiameter.position(1) - w.picPICB->leftTwips());
+    const double diameterOver10GHz = LowerDiameter.value(
+            w.picPICH->leftTwips() + LowerFrequency.position(10) - w.picPICG->leftTwips());
+    const double gain = gainAbove(100), beamwidth = under(w.lblCursor1, w.picPICC, Beamwidth),
+                 range = under(w.lblCursor3, w.picPICF, FarFieldRange);
+    const double upper = (w.scrSCROLL->value() - 13235) / 6400.0,
+                 lower = (w.scrSCROLL2->value() - 15080) / 16000.0;
+    QVERIFY2(near(std::log10(frequencyUnder1m), 1 - upper, 0.1 / 2000),
+             qPrintable(QString::number(frequencyUnder1m)));
     QVERIFY(near(std::log10(beamwidth), std::log10(2.11) + upper, 0.001));
     QVERIFY(near(gain, 40.48 - 20 * upper, 0.005));
     QVERIFY(near(std::log10(diameterOver10GHz), lower, 0.1 / 2000));
     QVERIFY(near(std::log10(range) - 2 * std::log10(diameterOver10GHz), std::log10(69.9), 0.001));
 
-    const NomogramReadings n = readNomogram(w.scrSCROLL->value(), w.scrSCROLL2->value(), efficiency);
+    const NomogramReadings n =
+            readNomogram(w.scrSCROLL->value(), w.scrSCROLL2->value(), efficiency);
     const double beamwidth10dB = under(w.lblCursor2, w.picPICC, Beamwidth);
-    for (auto [reading, shown, scale] : {std::tuple{n.gainAtFullEfficiency, gain, Gain}, {n.gainAtEfficiency, gainAbove(efficiency), Gain},
-                                         {n.beamwidth3dB, beamwidth, Beamwidth}, {n.beamwidth10dB, beamwidth10dB, Beamwidth},
+    for (auto [reading, shown, scale] : {std::tuple{n.gainAtFullEfficiency, gain, Gain},
+                                         {n.gainAtEfficiency, gainAbove(efficiency), Gain},
+                                         {n.beamwidth3dB, beamwidth, Beamwidth},
+                                         {n.beamwidth10dB, beamwidth10dB, Beamwidth},
                                          {n.farFieldRange, range, FarFieldRange}}) {
         const bool onScale = shown >= scale.low - 1e-9 && shown <= scale.high * (1 + 1e-9);
-        QVERIFY2(reading.has_value() == onScale && (!reading || near(*reading, shown, 1e-6 * shown)), qPrintable(QString::number(shown)));
+        QVERIFY2(reading.has_value() == onScale
+                         && (!reading || near(*reading, shown, 1e-6 * shown)),
+                 qPrintable(QString::number(shown)));
     }
 }
 
 // The bottom row of the view showing, left to right: the text of each button shown and
 // where it stands, which must be the left and the right place of the row.
-QString at(const QRect &r) { return QString(" at %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+QString at(const QRect &r)
+{
+    return QString(" at %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
 using twips::toPixels;
-QRect pixelsOf(const Placement &p) { return QRect(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height)); }
+QRect pixelsOf(const Placement &p)
+{
+    return QRect(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height));
+}
 void checkView(const Dishscope &w)
 {
-    const std::map<QWidget *, QStringList> rows{{w.picPIC, {"Instructions", "Company Info"}}, {w.picPICK, {"Nomogram", "Company Info"}},
+    const std::map<QWidget *, QStringList> rows{{w.picPIC, {"Instructions", "Company Info"}},
+                                                {w.picPICK, {"Nomogram", "Company Info"}},
                                                 {w.picPICJ, {"Instructions", "Nomogram"}}};
     QStringList expected;
     for (const auto &[panel, texts] : rows)
@@ -92,15 +121,20 @@ private slots:
     {
         StartedProgram p(false);
         bool shown = false;
-        struct OnShow : QObject {
+        struct OnShow : QObject
+        {
             std::function<void()> check;
-            bool eventFilter(QObject *, QEvent *e) override { return e->type() == QEvent::Show && (check(), false); }
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                return e->type() == QEvent::Show && (check(), false);
+            }
         } onShow;
         onShow.check = [&] {
             shown = true;
             for (ScaleStrip *s : p.strips())
                 QVERIFY(!s->displayList().empty());
-            QCOMPARE(std::pair(p.window.scrSCROLL->value(), p.window.scrSCROLL2->value()), std::pair(16380, 16380));
+            QCOMPARE(std::pair(p.window.scrSCROLL->value(), p.window.scrSCROLL2->value()),
+                     std::pair(16380, 16380));
             QCOMPARE(p.window.lblDate->text(), QString("1 Mar 2027"));
             checkView(p.window);
         };
@@ -110,8 +144,9 @@ private slots:
         QCOMPARE(p.window.minimumSize(), p.window.maximumSize());
 
         // Every procedure empties MSG as it starts.
-        for (auto procedure : {&Module1::MAIN, &Module1::head, &Module1::LG, &Module1::PICA, &Module1::PICB,
-                               &Module1::PICC, &Module1::PICD, &Module1::PICE, &Module1::PICF, &Module1::PICG, &Module1::PICH}) {
+        for (auto procedure : {&Module1::MAIN, &Module1::head, &Module1::LG, &Module1::PICA,
+                               &Module1::PICB, &Module1::PICC, &Module1::PICD, &Module1::PICE,
+                               &Module1::PICF, &Module1::PICG, &Module1::PICH}) {
             p.module.MSG = "stale";
             (p.module.*procedure)();
             QCOMPARE(p.module.MSG, QString());
@@ -125,19 +160,24 @@ private slots:
     {
         StartedProgram reference;
         const auto strokes = [](const ScaleStrip *s) {
-            return std::count_if(s->displayList().begin(), s->displayList().end(), [](auto &op) { return op.kind == DrawOp::LineTo; });
+            return std::count_if(s->displayList().begin(), s->displayList().end(),
+                                 [](auto &op) { return op.kind == DrawOp::LineTo; });
         };
         for (auto [call, number] : {std::pair{3, 480}, {-1, 480}, {3, 0}, {3, -7}}) {
             const int all = strokes(reference.window.picPICC), failed = call < 0 ? all : 1;
             StartedProgram p(false);
             FailingStrip failing(call, number);
             const Dishscope &w = p.window;
-            Module1 module(p.window, {w.picPICA, w.picPICB, &failing, w.picPICD, w.picPICE, w.picPICF, w.picPICG, w.picPICH},
+            Module1 module(p.window,
+                           {w.picPICA, w.picPICB, &failing, w.picPICD, w.picPICE, w.picPICF,
+                            w.picPICG, w.picPICH},
                            p.reporter, p.clock);
             module.MAIN();
-            QCOMPARE(p.reporter.messages, QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
+            QCOMPARE(p.reporter.messages,
+                     QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
             QCOMPARE(module.MSG, QString()); // MAIN's own steps went well after PICC's reports
-            // Only the failed strokes are missing: the procedure went on after each, and so did start-up.
+            // Only the failed strokes are missing: the procedure went on after each, and so did
+            // start-up.
             QCOMPARE(strokes(&failing), all - failed);
             QCOMPARE(p.window.picPICH->displayList(), reference.window.picPICH->displayList());
             QVERIFY(p.window.isVisible());
@@ -154,7 +194,9 @@ private slots:
         QCOMPARE(reference.module.LOGT(10), 0.0);
         for (int index : {-1, 11})
             trap([&] { reference.module.LOGT(index); });
-        QCOMPARE(reporter.messages, QStringList{"Error in T()  Error number is  6"} + QStringList(2, "Error in T()  Error number is  9"));
+        QCOMPARE(reporter.messages,
+                 QStringList{"Error in T()  Error number is  6"}
+                         + QStringList(2, "Error in T()  Error number is  9"));
 
         // The user is told in a plain box, either of whose answers lets the procedure go on.
         QString seen;
@@ -190,13 +232,15 @@ private slots:
         for (QLabel *mark : marks) {
             const QPoint shows(mark->x() + mark->width() / 2, mark->y() + 150 / 15 - 1);
             QCOMPARE(mark->parentWidget()->childAt(shows), mark);
-            QVERIFY(qobject_cast<ScaleStrip *>(mark->parentWidget()->childAt(shows + QPoint(0, 1))));
+            QVERIFY(qobject_cast<ScaleStrip *>(
+                    mark->parentWidget()->childAt(shows + QPoint(0, 1))));
         }
         const QImage shot = w.grab().toImage();
         QCOMPARE(shot.pixel(3, 3), qRgb(0xD5, 0x2B, 0x1E));
         const QPoint view = w.picPIC->client()->mapTo(&w, QPoint());
         QCOMPARE(shot.pixel(view + QPoint(5, 5)), qRgb(255, 255, 255));
-        QCOMPARE(shot.pixel(view + w.lblCursor3->geometry().topLeft() + QPoint(1, 2)), qRgb(0xC0, 0, 0xC0));
+        QCOMPARE(shot.pixel(view + w.lblCursor3->geometry().topLeft() + QPoint(1, 2)),
+                 qRgb(0xC0, 0, 0xC0));
     }
 
     // Random use of the window, with the ends and the worked settings among it: after
@@ -208,7 +252,12 @@ private slots:
         Dishscope &w = p.window;
         QCOMPARE(std::pair(w.scrSCROLL->minimum(), w.scrSCROLL2->maximum()), std::pair(0, 32767));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const auto renders = [&] { QList<int> counts; for (ScaleStrip *s : p.strips()) counts << s->renderCount(); return counts; };
+        const auto renders = [&] {
+            QList<int> counts;
+            for (ScaleStrip *s : p.strips())
+                counts << s->renderCount();
+            return counts;
+        };
         const QList<int> rendered = renders();
         QRandomGenerator random(20270301);
         const QList<QPushButton *> buttons{w.cmdInstr, w.cmdInfo, w.cmdNomogram};
@@ -216,11 +265,16 @@ private slots:
             QScrollBar *bar = random.bounded(2) ? w.scrSCROLL : w.scrSCROLL2;
             const int from = bar->value();
             switch (random.bounded(4)) {
-            case 0: bar->setValue(QList<int>{0, 13235, 15080, 32767}[random.bounded(4)]); break;
-            case 1: bar->setValue(random.bounded(32768)); break;
+            case 0:
+                bar->setValue(QList<int>{0, 13235, 15080, 32767}[random.bounded(4)]);
+                break;
+            case 1:
+                bar->setValue(random.bounded(32768));
+                break;
             case 2:
                 QTest::keyClick(bar, i % 2 ? Qt::Key_Left : Qt::Key_Right);
-                QCOMPARE(bar->value() - from, i % 2 ? std::max(-10, -from) : std::min(10, 32767 - from));
+                QCOMPARE(bar->value() - from,
+                         i % 2 ? std::max(-10, -from) : std::min(10, 32767 - from));
                 break;
             default:
                 if (QPushButton *b = buttons[random.bounded(3)]; b->isVisible())
@@ -250,12 +304,15 @@ private slots:
             QWidget *modal = QApplication::activeModalWidget();
             auto *box = qobject_cast<QMessageBox *>(modal);
             if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-                // Each dialog its own file, typed again should the dialog, loading its folder, clear it.
+                // Each dialog its own file, typed again should the dialog, loading its folder,
+                // clear it.
                 if (!dialog->property("file").isValid())
                     dialog->setProperty("file", files.takeFirst());
-                if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"); name->text() != dialog->property("file")) {
+                if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+                    name->text() != dialog->property("file")) {
                     name->setText(dialog->property("file").toString());
-                    QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+                    QTimer::singleShot(0, dialog,
+                                       [dialog] { static_cast<QDialog *>(dialog)->accept(); });
                 }
             } else if (QAbstractButton *replace = box ? box->button(QMessageBox::Yes) : nullptr) {
                 QTimer::singleShot(0, replace, &QAbstractButton::click);
@@ -275,7 +332,8 @@ private slots:
         p.window.commands->exportAction->trigger();
         QCOMPARE(files, QStringList());
         QCOMPARE(boxes, QStringList("Cannot write \u201C" + old + "\u201D: File too large."));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"keep.pdf", "keep.svg"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList({"keep.pdf", "keep.svg"}));
         QCOMPARE(contents(old), "the user's own file");
         QVERIFY(contents(dir.filePath("keep.svg")).trimmed().endsWith("</svg>"));
     }
@@ -287,19 +345,24 @@ private slots:
         StartedProgram english;
         for (const QString language : {"de", "fr", "es"}) {
             QStringList translations; // none where the file cannot be read, and every text fails
-            for (QXmlStreamReader xml(contents(BEAMWISE_I18N "/beamwise_" + language + ".ts")); !xml.atEnd();)
-                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation"))
+            for (QXmlStreamReader xml(contents(BEAMWISE_I18N "/beamwise_" + language + ".ts"));
+                 !xml.atEnd();)
+                if (xml.readNext() == QXmlStreamReader::StartElement
+                    && xml.name() == QLatin1String("translation"))
                     translations << xml.readElementText();
             QTranslator translator;
-            QVERIFY(translator.load(":/i18n/beamwise_" + language) && QCoreApplication::installTranslator(&translator));
+            QVERIFY(translator.load(":/i18n/beamwise_" + language)
+                    && QCoreApplication::installTranslator(&translator));
             StartedProgram p;
             SetAntennaDialog dialog(&p.window);
             p.window.showInstructions(); // made when first shown
-            QStringList shown{dialog.windowTitle(), p.window.findChild<QLabel *>("instructionsText")->text()};
+            QStringList shown{dialog.windowTitle(),
+                              p.window.findChild<QLabel *>("instructionsText")->text()};
             for (QAction *action : p.window.picPIC->actions())
                 shown << action->text();
             for (QLabel *label : dialog.findChildren<QLabel *>())
-                if (!label->isHidden()) // not the complaints, composed and hidden until a field is typed in
+                if (!label->isHidden()) // not the complaints, composed and hidden until a field is
+                                        // typed in
                     shown << label->text();
             for (QLineEdit *field : dialog.findChildren<QLineEdit *>())
                 shown << field->placeholderText();
@@ -307,7 +370,8 @@ private slots:
                 for (int i = 0; i < choice->count(); ++i)
                     shown << choice->itemText(i);
             for (const QString &text : shown)
-                QVERIFY2(text.isEmpty() || translations.contains(text), qPrintable(language + ": " + text));
+                QVERIFY2(text.isEmpty() || translations.contains(text),
+                         qPrintable(language + ": " + text));
             for (int i = 0; i < 8; ++i)
                 QCOMPARE(p.strips()[i]->displayList(), english.strips()[i]->displayList());
             QCoreApplication::removeTranslator(&translator);

@@ -1,4 +1,4 @@
-#include "app/layout.h"
+#include "readings/layout.h"
 #include "scales/twips.h"
 
 #include <QProcess>
@@ -7,10 +7,12 @@
 // The built program as its users meet it: a real window under openbox, driven with
 // xdotool and wmctrl and read off grabs of the screen.
 
-static const QSize Size(twips::toPixels(layout::ClientWidth), twips::toPixels(layout::ClientHeight));
+static const QSize Size(twips::toPixels(layout::ClientWidth),
+                        twips::toPixels(layout::ClientHeight));
 
 // A tool's standard output; a tool that fails shows in what the test sees next.
-static QByteArray run(const QString &tool, const QStringList &arguments) {
+static QByteArray run(const QString &tool, const QStringList &arguments)
+{
     QProcess process;
     process.start(tool, arguments);
     process.waitForFinished(10000);
@@ -19,23 +21,28 @@ static QByteArray run(const QString &tool, const QStringList &arguments) {
 
 // A control's place in the window's client area, in pixels; nomogram controls
 // count from picPIC's client area, inside its 2-pixel sunken frame.
-static QRect rectOf(const QByteArray &name) {
+static QRect rectOf(const QByteArray &name)
+{
     const Placement &p = placementOf(name.constData());
-    const QPoint in = p.container == Container::Window ? QPoint() : rectOf("picPIC").topLeft() + QPoint(2, 2);
+    const QPoint in =
+            p.container == Container::Window ? QPoint() : rectOf("picPIC").topLeft() + QPoint(2, 2);
     using twips::toPixels;
-    return QRect(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height)).translated(in);
+    return QRect(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height))
+            .translated(in);
 }
 
 // How far each strip, picPICA to picPICH, moved sideways between two grabs: the smallest
 // shift under which the middle half of its rows (clear of its neighbours) matches exactly;
 // -9999 where none does.
-static QList<int> shifts(const QImage &before, const QImage &after) {
+static QList<int> shifts(const QImage &before, const QImage &after)
+{
     QList<int> shifts;
     for (char strip = 'A'; strip <= 'H'; ++strip) {
         const QRect own = rectOf("picPIC" + QByteArray(1, strip));
         const QRect mid = own.adjusted(own.width() / 4, 4, -own.width() / 4, -4);
         int dx = 0;
-        while (std::abs(dx) < mid.width() / 2 && before.copy(mid) != after.copy(mid.translated(dx, 0)))
+        while (std::abs(dx) < mid.width() / 2
+               && before.copy(mid) != after.copy(mid.translated(dx, 0)))
             dx = dx > 0 ? -dx : 1 - dx;
         shifts << (std::abs(dx) < mid.width() / 2 ? dx : -9999);
     }
@@ -44,55 +51,70 @@ static QList<int> shifts(const QImage &before, const QImage &after) {
 
 // The view showing: of the panels, topmost first, the first whose frame corner is not the
 // red of the window's bare margin.
-static QByteArray view(const QImage &shot) {
+static QByteArray view(const QImage &shot)
+{
     for (const char *panel : {"picPIC", "picPICJ", "picPICK"})
         if (shot.pixel(rectOf(panel).topLeft()) != shot.pixel(4, 4))
             return panel;
     return {};
 }
 
-class EndToEndTest : public QObject {
+class EndToEndTest : public QObject
+{
     Q_OBJECT
     QProcess program;
     QString id;
     QPoint origin;
 
     // Puts the pointer on a point of the client area, then has xdotool do the rest.
-    QByteArray pointer(QPoint p, const QStringList &then) const {
-        return run("xdotool", QStringList{"mousemove", "--window", id, QString::number(p.x()),
-                                          QString::number(p.y())} + then);
+    QByteArray pointer(QPoint p, const QStringList &then) const
+    {
+        return run("xdotool",
+                   QStringList{"mousemove", "--window", id, QString::number(p.x()),
+                               QString::number(p.y())}
+                           + then);
     }
 
     // Grabs the client area until two grabs in a row agree, painting done, and `done`
     // holds for them, or time is up; the last grab either way.
-    QImage grabUntil(const std::function<bool(const QImage &)> &done = {}) const {
+    QImage grabUntil(const std::function<bool(const QImage &)> &done = {}) const
+    {
         QImage last, shot;
         QDeadlineTimer limit(10000);
         do {
             const QImage screen = QImage::fromData(run("import", {"-window", "root", "png:-"}));
-            last = std::exchange(shot, screen.convertToFormat(QImage::Format_RGB32).copy({origin, Size}));
+            last = std::exchange(shot,
+                                 screen.convertToFormat(QImage::Format_RGB32).copy({origin, Size}));
         } while (!limit.hasExpired() && (shot.isNull() || shot != last || (done && !done(shot))));
         return shot;
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         program.start("env", {"QT_QPA_PLATFORM=xcb", BEAMWISE_BINARY});
-        id = run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Beamwise "}).trimmed();
+        id = run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Beamwise "})
+                     .trimmed();
         // "X=...\nY=...\n" of the client area's corner.
         const QList<QByteArray> corner = pointer({}, {"getmouselocation", "--shell"}).split('\n');
         origin = QPoint(corner.value(0).mid(2).toInt(), corner.value(1).mid(2).toInt());
-        QCOMPARE(view(grabUntil([](const QImage &shot) { return view(shot) == "picPIC"; })), "picPIC");
+        QCOMPARE(view(grabUntil([](const QImage &shot) { return view(shot) == "picPIC"; })),
+                 "picPIC");
     }
-    void cleanup() { program.kill(); program.waitForFinished(); }
+    void cleanup()
+    {
+        program.kill();
+        program.waitForFinished();
+    }
 
-    void barsSlideTheirStripsTheWayTheyPoint() {
+    void barsSlideTheirStripsTheWayTheyPoint()
+    {
         // 48 steps of 10 Values move the upper strips 480 / 3.2 twips, 10 pixels, the
         // far-field strip 480 / 4 twips, 8 pixels, the lower diameter strip 480 / 8, 4.
         const std::tuple<const char *, QString, QList<int>> cases[] = {
-            {"scrSCROLL", "Right", {0, 10, 10, 10, 0, 0, 0, 0}},
-            {"scrSCROLL2", "Left", {0, 0, 0, 0, 0, -8, -4, 0}},
-            {"scrSCROLL2", "", {0, 0, 0, 0, 0, 8, 4, 0}}}; // clicks on the right arrow
+                {"scrSCROLL", "Right", {0, 10, 10, 10, 0, 0, 0, 0}},
+                {"scrSCROLL2", "Left", {0, 0, 0, 0, 0, -8, -4, 0}},
+                {"scrSCROLL2", "", {0, 0, 0, 0, 0, 8, 4, 0}}}; // clicks on the right arrow
         for (const auto &[bar, key, moves] : cases) {
             const QRect r = rectOf(bar);
             pointer(r.center(), {"click", "1"}); // on the thumb: takes the focus, moves nothing
@@ -102,23 +124,29 @@ private slots:
                         {"click", "--repeat", "48", "--delay", "20", "1"});
             else
                 run("xdotool", QStringList{"key", "--delay", "5"} + QStringList(48, key));
-            QCOMPARE(shifts(before, grabUntil([&, moves = moves](auto &s) { return shifts(before, s) == moves; })), moves);
+            QCOMPARE(shifts(before, grabUntil([&, moves = moves](auto &s) {
+                                return shifts(before, s) == moves;
+                            })),
+                     moves);
         }
         // Dragged 40 pixels and still held, the upper bar's thumb (a few pixels right of the
         // middle now) has moved the frequency strip already: the upper strips' 683-pixel
         // slide spreads over the ~350 pixels the thumb travels. Letting go leaves them there.
         const QImage before = grabUntil();
         pointer(rectOf("scrSCROLL").center(), {"mousedown", "1", "mousemove_relative", "40", "0"});
-        const int held = shifts(before, grabUntil([&](const QImage &s) { return shifts(before, s)[1]; }))[1];
+        const int held =
+                shifts(before, grabUntil([&](const QImage &s) { return shifts(before, s)[1]; }))[1];
         run("xdotool", {"mouseup", "1"});
         QVERIFY2(held > 60 && held < 100, qPrintable(QString("while held, moved %1").arg(held)));
         QCOMPARE(shifts(before, grabUntil()), QList({0, held, held, held, 0, 0, 0, 0}));
     }
 
-    void windowSystemGetsFixedSizeAndExitStatus() {
+    void windowSystemGetsFixedSizeAndExitStatus()
+    {
         // Openbox takes requests in order: once the move shows, the resize was dealt with.
-        const QByteArray geometry = run("xdotool", {"windowsize", id, "800", "700", "windowmove", "--sync",
-                                                    id, "20", "20", "getwindowgeometry", "--shell", id});
+        const QByteArray geometry = run("xdotool",
+                                        {"windowsize", id, "800", "700", "windowmove", "--sync", id,
+                                         "20", "20", "getwindowgeometry", "--shell", id});
         const QString size = QString("WIDTH=%1\nHEIGHT=%2").arg(Size.width()).arg(Size.height());
         QVERIFY2(geometry.contains(size.toLatin1()), geometry.constData());
         run("wmctrl", {"-i", "-c", id});
@@ -127,9 +155,11 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         // Without a display: what the program says on stderr, then its exit status (128 +
         // the signal, had one ended it).
-        const QByteArray said =
-            run("sh", {"-c", "env -u DISPLAY QT_QPA_PLATFORM=xcb \"$0\" 2>&1; echo $?", BEAMWISE_BINARY});
-        QVERIFY2(said.count('\n') == 2 && said.endsWith("\n1\n") && said.toLower().contains("display"),
+        const QByteArray said = run(
+                "sh",
+                {"-c", "env -u DISPLAY QT_QPA_PLATFORM=xcb \"$0\" 2>&1; echo $?", BEAMWISE_BINARY});
+        QVERIFY2(said.count('\n') == 2 && said.endsWith("\n1\n")
+                         && said.toLower().contains("display"),
                  said.constData());
     }
 };

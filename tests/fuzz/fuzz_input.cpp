@@ -19,7 +19,10 @@ void require(bool holds)
         __builtin_trap();
 }
 
-bool near(double a, double b, double relative) { return std::abs(a - b) <= relative * std::abs(b); }
+bool near(double a, double b, double relative)
+{
+    return std::abs(a - b) <= relative * std::abs(b);
+}
 
 void readField(const QString &text, const QLocale &locale)
 {
@@ -57,8 +60,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    for (const QLocale &locale : {QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::German, QLocale::Germany),
-                                  QLocale(QLocale::French, QLocale::France)})
+    for (const QLocale &locale :
+         {QLocale(QLocale::English, QLocale::UnitedKingdom),
+          QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France)})
         readField(text, locale);
 
     std::vector<QByteArray> arguments{"beamwise"};
@@ -69,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         argv.push_back(argument.data());
     const CommandLine command = readCommandLine(int(argv.size()), argv.data());
     require(command.exitNow || !command.antenna
-            || (command.values.upper >= 0 && command.values.upper <= 32767 && command.values.lower >= 0
-                && command.values.lower <= 32767));
+            || (command.values.upper >= 0 && command.values.upper <= 32767
+                && command.values.lower >= 0 && command.values.lower <= 32767));
     require(!command.exitNow || *command.exitNow == ExitOk || *command.exitNow == ExitUnusable);
     return 0;
 }

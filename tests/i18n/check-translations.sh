@@ -7,7 +7,7 @@ lupdate=$1 source=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$source"/i18n/*.ts "$work"/
-"$lupdate" -no-obsolete -locations none "$source/app" -ts "$work"/*.ts > /dev/null 2>&1
+"$lupdate" -no-obsolete -locations none "$source"/{readings,cli,print,app} -ts "$work"/*.ts > /dev/null 2>&1
 status=0
 complain() { echo "$*" >&2; status=1; }
 for ts in "$source"/i18n/*.ts; do
@@ -16,7 +16,7 @@ for ts in "$source"/i18n/*.ts; do
     ! grep -q 'type="unfinished"\|<translation></translation>' "$ts" || complain "$name: has unfinished translations"
 done
 printed='"(Company Info|Error in [A-Za-z]+\(\)|d MMM yyyy)"'
-if unmarked=$(grep -n -o 'QStringLiteral("[^"]*")' "$source"/app/*.cpp | grep -E '[A-Za-z]{2,} [A-Za-z]' | grep -v -E "$printed"); then
+if unmarked=$(grep -n -o 'QStringLiteral("[^"]*")' "$source"/{readings,cli,print,app}/*.cpp | grep -E '[A-Za-z]{2,} [A-Za-z]' | grep -v -E "$printed"); then
     complain "$(printf 'not marked for translation:\n%s' "$unmarked")"
 fi
 exit $status

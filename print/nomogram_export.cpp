@@ -1,7 +1,5 @@
-#include "app/print_module.h"
-
-#include "app/dishscope.h"
-#include "app/nomogram_picture.h"
+#include "print/nomogram_picture.h"
+#include "print/print_door.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -26,18 +24,20 @@ constexpr int PngDotsPerInch = 300;
 // The page a user's locale prints on: Letter where paper is measured in inches, A4 elsewhere.
 QPageSize pageSizeFor(const QLocale &locale = QLocale())
 {
-    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                             : QPageSize::A4);
 }
 
 // The file in the type its name asks for, made in memory: the writers never meet
 // a failing device, and no library complains on the terminal about one. None
 // when it could not be drawn.
-std::optional<QByteArray> render(const QString &suffix, const Dishscope &window, const QStringList &footer)
+std::optional<QByteArray> render(const QString &suffix, const QWidget &view,
+                                 const QStringList &footer)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     bool drawn = false;
-    const QSizeF view = picture::viewSize();
+    const QSizeF size = picture::viewSize();
     if (suffix == QLatin1String("pdf")) {
         QPdfWriter pdf(&buffer);
         pdf.setCreator(QStringLiteral("Beamwise 2.4"));
@@ -46,39 +46,43 @@ std::optional<QByteArray> render(const QString &suffix, const Dishscope &window,
         pdf.setPageMargins(QMarginsF());
         pdf.setResolution(int(TwipsPerInch));
         QPainter painter(&pdf);
-        picture::paintPage(painter, window, pdf.pageLayout().fullRectPoints().size() * TwipsPerPoint, footer);
+        picture::paintPage(painter, view, pdf.pageLayout().fullRectPoints().size() * TwipsPerPoint,
+                           footer);
         drawn = painter.end();
     } else if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setTitle(QCoreApplication::translate("Export", "Beamwise nomogram"));
         svg.setResolution(int(TwipsPerInch));
-        svg.setSize(view.toSize()); // at true size
-        svg.setViewBox(QRectF(QPointF(), view)); // one unit a twip
+        svg.setSize(size.toSize()); // at true size
+        svg.setViewBox(QRectF(QPointF(), size)); // one unit a twip
         QPainter painter(&svg);
-        picture::paintView(painter, window);
+        picture::paintView(painter, view);
         drawn = painter.end();
     } else {
         const double scale = PngDotsPerInch / TwipsPerInch;
-        QImage image((view * scale).toSize(), QImage::Format_RGB32);
+        QImage image((size * scale).toSize(), QImage::Format_RGB32);
         image.setDotsPerMeterX(qRound(PngDotsPerInch / 0.0254));
         image.setDotsPerMeterY(qRound(PngDotsPerInch / 0.0254));
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(scale, scale);
-        picture::paintView(painter, window);
+        picture::paintView(painter, view);
         drawn = painter.end() && image.save(&buffer, "PNG");
     }
     // Each writer has ended with its painter and let the buffer go by now.
     return drawn ? std::optional(buffer.data()) : std::nullopt;
 }
 
-QString writeFile(const QString &fileName, const Dishscope &window, const QStringList &footer)
+QString writeFile(const QString &fileName, const QWidget &view, const QStringList &footer)
 {
-    const std::optional<QByteArray> bytes = render(QFileInfo(fileName).suffix().toLower(), window, footer);
+    const std::optional<QByteArray> bytes =
+            render(QFileInfo(fileName).suffix().toLower(), view, footer);
     if (!bytes)
-        return QCoreApplication::translate("Export", "cannot write \u201C%1\u201D: the nomogram could not be drawn").arg(fileName);
+        return QCoreApplication::translate(
+                       "Export", "cannot write \u201C%1\u201D: the nomogram could not be drawn")
+                .arg(fileName);
     // The old file is replaced only by a whole new one: any error on the way, even
     // one the system reports only when the last bytes are flushed, keeps it.
     QSaveFile file(fileName);
@@ -89,26 +93,29 @@ QString writeFile(const QString &fileName, const Dishscope &window, const QStrin
         for (qint64 n = 1; done < bytes->size() && n > 0; done += std::max<qint64>(n, 0))
             n = file.write(bytes->constData() + done, bytes->size() - done);
     }
-    const bool written = done == bytes->size() && file.flush() && file.error() == QFileDevice::NoError;
+    const bool written =
+            done == bytes->size() && file.flush() && file.error() == QFileDevice::NoError;
     if (written && file.commit())
         return {};
     const QString reason = file.errorString();
     file.cancelWriting();
-    return QCoreApplication::translate("Export", "cannot write \u201C%1\u201D: %2").arg(fileName, reason);
+    return QCoreApplication::translate("Export", "cannot write \u201C%1\u201D: %2")
+            .arg(fileName, reason);
 }
 
-void print(Dishscope &window, const QStringList &footer)
+void print(QWidget &view, const QStringList &footer)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(pageSizeFor());
     printer.setDocName(QCoreApplication::translate("Export", "Beamwise nomogram"));
-    QPrintDialog dialog(&printer, &window);
+    QPrintDialog dialog(&printer, view.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     printer.setFullPage(true);
     QPainter painter(&printer);
     painter.scale(printer.resolution() / TwipsPerInch, printer.resolution() / TwipsPerInch);
-    picture::paintPage(painter, window, printer.pageLayout().fullRectPoints().size() * TwipsPerPoint, footer);
+    picture::paintPage(painter, view, printer.pageLayout().fullRectPoints().size() * TwipsPerPoint,
+                       footer);
 }
 
 } // namespace

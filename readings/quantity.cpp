@@ -1,7 +1,8 @@
-#include "app/antenna_input.h"
+#include "readings/quantity.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -20,25 +21,37 @@ struct Unit
 
 struct Kind
 {
-    const char *what;     // "diameter", translated where it is said
-    const char *example;  // "1.2 m", likewise in the language's numbers
+    const char *what; // "diameter", translated where it is said
+    const char *example; // "1.2 m", likewise in the language's numbers
     std::vector<Unit> units; // the first is the default
 };
 
-const Kind Diameter{QT_TRANSLATE_NOOP("Input", "diameter"), QT_TRANSLATE_NOOP("Input", "1.2 m"), {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}, {"in", 0.0254}}};
-const Kind Frequency{QT_TRANSLATE_NOOP("Input", "frequency"), QT_TRANSLATE_NOOP("Input", "12.5 GHz"), {{"GHz", 1}, {"MHz", 1e-3}, {"kHz", 1e-6}, {"Hz", 1e-9}}};
-const Kind Efficiency{QT_TRANSLATE_NOOP("Input", "efficiency"), QT_TRANSLATE_NOOP("Input", "60 %"), {{"%", 1}}};
-const Kind Gain{QT_TRANSLATE_NOOP("Input", "gain"), QT_TRANSLATE_NOOP("Input", "41.2 dBi"), {{"dBi", 1}}};
-const Kind Beamwidth{QT_TRANSLATE_NOOP("Input", "beamwidth"), "2\u00B0", {{"\u00B0", 1}, {"deg", 1}}};
-const Kind FarField{QT_TRANSLATE_NOOP("Input", "far-field range"), QT_TRANSLATE_NOOP("Input", "100 m"), {{"m", 1}, {"km", 1000}, {"ft", 0.3048}}};
+// In the order of QuantityKind, then the efficiency.
+const std::array<Kind, 6> Kinds{{
+        {QT_TRANSLATE_NOOP("Input", "diameter"),
+         QT_TRANSLATE_NOOP("Input", "1.2 m"),
+         {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}, {"in", 0.0254}}},
+        {QT_TRANSLATE_NOOP("Input", "frequency"),
+         QT_TRANSLATE_NOOP("Input", "12.5 GHz"),
+         {{"GHz", 1}, {"MHz", 1e-3}, {"kHz", 1e-6}, {"Hz", 1e-9}}},
+        {QT_TRANSLATE_NOOP("Input", "gain"), QT_TRANSLATE_NOOP("Input", "41.2 dBi"), {{"dBi", 1}}},
+        {QT_TRANSLATE_NOOP("Input", "beamwidth"), "2\u00B0", {{"\u00B0", 1}, {"deg", 1}}},
+        {QT_TRANSLATE_NOOP("Input", "far-field range"),
+         QT_TRANSLATE_NOOP("Input", "100 m"),
+         {{"m", 1}, {"km", 1000}, {"ft", 0.3048}}},
+        {QT_TRANSLATE_NOOP("Input", "efficiency"), QT_TRANSLATE_NOOP("Input", "60 %"), {{"%", 1}}},
+}};
+const Kind &Efficiency = Kinds[5];
 
 QString unitList(const Kind &kind)
 {
     QStringList names;
     for (const Unit &unit : kind.units)
         names << QString::fromUtf8(unit.name);
-    return names.size() == 1 ? names.first()
-                             : Input::tr("%1 or %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
+    return names.size() == 1
+            ? names.first()
+            : Input::tr("%1 or %2")
+                      .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
 // The user's way of writing numbers first; then a plain dot, for those whose
@@ -57,9 +70,11 @@ std::optional<double> readNumber(const QString &text, const QLocale &locale)
 ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
 {
     const QString text = typed.trimmed();
-    const QString what = Input::tr(kind.what), example = Input::tr(kind.example);
+    // Words are looked up for a complaint only: a table of antennas reads many fields.
+    const auto what = [&] { return Input::tr(kind.what); };
+    const auto example = [&] { return Input::tr(kind.example); };
     if (text.isEmpty())
-        return {std::nullopt, Input::tr("Type a %1, for example %2.").arg(what, example)};
+        return {std::nullopt, Input::tr("Type a %1, for example %2.").arg(what(), example())};
 
     // The unit is the run of letters or the percent sign at the end.
     static const QRegularExpression split(QStringLiteral("^(.*?)\\s*([A-Za-z%\u00B0]*)$"));
@@ -75,30 +90,31 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
                 unit = &u;
         // "1e3" is a number, not 1 with a unit "e3"; a word alone is no number at all.
         if (!unit && number.isEmpty())
-            return {std::nullopt, Input::tr("\u201C%1\u201D is not a number: type a %2 as a number with %3, for example %4.")
-                                      .arg(text, what, unitList(kind), example)};
+            return {std::nullopt,
+                    Input::tr("\u201C%1\u201D is not a number: type a %2 as a number with %3, for "
+                              "example %4.")
+                            .arg(text, what(), unitList(kind), example())};
         if (!unit)
-            return {std::nullopt, Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
-                                      .arg(unitText, what, unitList(kind), example)};
+            return {std::nullopt,
+                    Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
+                            .arg(unitText, what(), unitList(kind), example())};
     }
     const std::optional<double> value = readNumber(number, locale);
     if (!value || !std::isfinite(*value))
-        return {std::nullopt, Input::tr("\u201C%1\u201D is not a number: type a %2 such as %3.").arg(number, what, example)};
+        return {std::nullopt,
+                Input::tr("\u201C%1\u201D is not a number: type a %2 such as %3.")
+                        .arg(number, what(), example())};
     if (*value <= 0)
-        return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(what)};
-    return {Quantity{*value * unit->perUnit, QString::fromUtf8(unit->name), unit->perUnit}, QString()};
+        return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(what())};
+    return {Quantity{*value * unit->perUnit, QString::fromUtf8(unit->name), unit->perUnit},
+            QString()};
 }
 
 } // namespace
 
-ReadQuantity readDiameter(const QString &text, const QLocale &locale)
+ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale &locale)
 {
-    return read(text, locale, Diameter);
-}
-
-ReadQuantity readFrequency(const QString &text, const QLocale &locale)
-{
-    return read(text, locale, Frequency);
+    return read(text, locale, Kinds[std::size_t(kind)]);
 }
 
 ReadQuantity readEfficiency(const QString &text, const QLocale &locale)
@@ -107,21 +123,6 @@ ReadQuantity readEfficiency(const QString &text, const QLocale &locale)
     if (result.quantity && (result.quantity->value < 10 || result.quantity->value > 100))
         return {std::nullopt, Input::tr("The efficiency scale runs from 10 to 100 %.")};
     return result;
-}
-
-ReadQuantity readGain(const QString &text, const QLocale &locale)
-{
-    return read(text, locale, Gain);
-}
-
-ReadQuantity readBeamwidth(const QString &text, const QLocale &locale)
-{
-    return read(text, locale, Beamwidth);
-}
-
-ReadQuantity readFarField(const QString &text, const QLocale &locale)
-{
-    return read(text, locale, FarField);
 }
 
 QString Quantity::typed(const QLocale &locale) const
@@ -143,7 +144,8 @@ QString Quantity::inUnit(double base, Rounding rounding, const QLocale &locale) 
     const int exponent = int(std::floor(std::log10(std::abs(v))));
     const double step = std::pow(10.0, exponent - 2);
     const double steps = v / step;
-    const double rounded = step * (rounding == Up ? std::ceil(steps - 1e-9) : std::floor(steps + 1e-9));
+    const double rounded =
+            step * (rounding == Up ? std::ceil(steps - 1e-9) : std::floor(steps + 1e-9));
     QString text = locale.toString(rounded, 'f', std::max(0, 2 - exponent));
     // Trailing zeros say nothing of a reach.
     if (text.contains(locale.decimalPoint())) {

@@ -19,4 +19,4 @@ constexpr int ClientWidth = 9930;
 constexpr int ClientHeight = 9330;
 constexpr int LeftButtonPlace = 2280;
 constexpr int RightButtonPlace = 6480;
-}
+} // namespace layout

@@ -4,14 +4,18 @@
 #include <QString>
 #include <optional>
 
+// The quantities an antenna is given by, in the order the program names them: the
+// two it is made of, then the three readings it can be found from.
+enum class QuantityKind { Diameter, Frequency, Gain, Beamwidth, FarField };
+
 // A quantity as the user typed it: its value in the program's own unit (metres,
-// GHz or percent) and the unit it was typed in, so that answers about it can be
-// given back in that unit.
+// GHz, dBi, degrees or percent) and the unit it was typed in, so that answers
+// about it can be given back in that unit.
 struct Quantity
 {
-    double value = 0;    // in the base unit
-    QString unit;        // as the program spells it: "cm", "MHz", ...
-    double perUnit = 1;  // base units in one typed unit
+    double value = 0; // in the base unit
+    QString unit; // as the program spells it: "cm", "MHz", ...
+    double perUnit = 1; // base units in one typed unit
 
     double inTypedUnit(double base) const { return base / perUnit; }
     // The quantity as typed, with its unit: "90 cm".
@@ -33,10 +37,10 @@ struct ReadQuantity
 };
 
 // Numbers follow the locale (a decimal comma in German) and a plain dot is taken too;
-// units are case-insensitive and may stand with or without a blank.
-ReadQuantity readDiameter(const QString &text, const QLocale &locale = QLocale());  // m, cm, mm, ft, in; m if none
-ReadQuantity readFrequency(const QString &text, const QLocale &locale = QLocale()); // Hz, kHz, MHz, GHz; GHz if none
-ReadQuantity readEfficiency(const QString &text, const QLocale &locale = QLocale()); // %, 10 to 100
-ReadQuantity readGain(const QString &text, const QLocale &locale = QLocale());       // dBi or none
-ReadQuantity readBeamwidth(const QString &text, const QLocale &locale = QLocale());  // ° or deg or none
-ReadQuantity readFarField(const QString &text, const QLocale &locale = QLocale());   // m, km, ft; m if none
+// units are case-insensitive and may stand with or without a blank. Without a unit a
+// diameter is in m, a frequency in GHz, a gain in dBi, a beamwidth in degrees and a
+// far-field range in m.
+ReadQuantity readQuantity(QuantityKind kind, const QString &text,
+                          const QLocale &locale = QLocale());
+// An aperture efficiency in %, 10 to 100.
+ReadQuantity readEfficiency(const QString &text, const QLocale &locale = QLocale());

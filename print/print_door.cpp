@@ -1,6 +1,4 @@
-#include "app/print_module.h"
-
-#include "app/dishscope.h"
+#include "print/print_door.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,20 +26,25 @@ const Functions *module(QString *error)
     }
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString name = QStringLiteral("/beamwise_print.so");
-    const QString candidates[] = {programFolder + name, QDir::cleanPath(programFolder + QStringLiteral("/" BEAMWISE_MODULE_FROM_BIN) + name)};
+    const QString candidates[] = {
+            programFolder + name,
+            QDir::cleanPath(programFolder + QStringLiteral("/" BEAMWISE_MODULE_FROM_BIN) + name)};
     for (const QString &path : candidates) {
         if (!QFileInfo::exists(path))
             continue;
         QLibrary library(path);
-        if (auto entry = reinterpret_cast<BeamwisePrintEntry>(library.resolve("beamwise_print_functions"))) {
+        if (auto entry = reinterpret_cast<BeamwisePrintEntry>(
+                    library.resolve("beamwise_print_functions"))) {
             functions = entry();
             return functions;
         }
-        failure = Words::tr("printing and export cannot be loaded from \u201C%1\u201D (%2)").arg(path, library.errorString());
+        failure = Words::tr("printing and export cannot be loaded from \u201C%1\u201D (%2)")
+                          .arg(path, library.errorString());
         *error = failure;
         return nullptr;
     }
-    failure = Words::tr("printing and export are not installed: \u201C%1\u201D is missing").arg(candidates[1]);
+    failure = Words::tr("printing and export are not installed: \u201C%1\u201D is missing")
+                      .arg(candidates[1]);
     *error = failure;
     return nullptr;
 }
@@ -51,19 +54,21 @@ const Functions *module(QString *error)
 QString checkFileName(const QString &fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("pdf") || suffix == QLatin1String("svg") || suffix == QLatin1String("png"))
+    if (suffix == QLatin1String("pdf") || suffix == QLatin1String("svg")
+        || suffix == QLatin1String("png"))
         return {};
-    return Words::tr("cannot tell what to write as \u201C%1\u201D: end the name in .pdf, .svg or .png")
-        .arg(QFileInfo(fileName).fileName());
+    return Words::
+            tr("cannot tell what to write as \u201C%1\u201D: end the name in .pdf, .svg or .png")
+                    .arg(QFileInfo(fileName).fileName());
 }
 
-QString writeFile(const QString &fileName, const Dishscope &window, const QStringList &footer)
+QString writeFile(const QString &fileName, const QWidget &view, const QStringList &footer)
 {
     if (const QString wrong = checkFileName(fileName); !wrong.isEmpty())
         return wrong;
     QString error;
     if (const Functions *f = module(&error))
-        return f->writeFile(fileName, window, footer);
+        return f->writeFile(fileName, view, footer);
     return error;
 }
 
@@ -74,11 +79,11 @@ QString unavailable()
     return error;
 }
 
-QString print(Dishscope &window, const QStringList &footer)
+QString print(QWidget &view, const QStringList &footer)
 {
     QString error;
     if (const Functions *f = module(&error))
-        f->print(window, footer);
+        f->print(view, footer);
     return error;
 }
 

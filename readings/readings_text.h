@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/antenna_input.h"
-#include "app/nomogram_readings.h"
+#include "readings/nomogram_readings.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -32,14 +31,12 @@ QStringList lowerReadingLines(const NomogramReadings &r, const QLocale &locale =
 // is marked: "Antenna: 1.21 m (found) at 11.7 GHz".
 QString antennaLine(const TypedAntenna &antenna, const QLocale &locale = QLocale());
 
-// Why the antenna cannot be set, with what the nomograms can reach, in the units typed.
-QString outOfReachText(const OutOfReach &reach, const TypedAntenna &antenna, const QLocale &locale = QLocale());
+// Why a quantity cannot be set: it is off its scale, whose ends are given in the
+// unit it was typed in.
+QString offScaleText(const OffScale &off, const Quantity &typed, const QLocale &locale = QLocale());
 
-// The antenna found from a wanted reading and what was given with it, ready to set.
-TypedAntenna foundAntenna(const FoundAntenna &found, Given given, const Quantity &givenQuantity,
-                          const std::optional<Quantity> &efficiency);
-
-// Why a wanted reading cannot be set, with the wanted readings that can be, in the
-// unit typed; `given` is what was given with it, as typed.
-QString unreachableText(const Unreachable &reach, Wanted wanted, const Quantity &typed, const QString &given,
-                        const QLocale &locale = QLocale());
+// Why a quantity cannot be set with what was given: what can be, in the unit the
+// quantity was typed in. An empty reach of diameters says that the diameter and the
+// frequency given cannot be set together.
+QString reachText(const Reach &reach, const Quantity &typed, const Quantity &given,
+                  const QLocale &locale = QLocale());

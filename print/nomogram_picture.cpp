@@ -1,8 +1,6 @@
-#include "app/nomogram_picture.h"
+#include "print/nomogram_picture.h"
 
-#include "app/dishscope.h"
-#include "app/layout.h"
-#include "app/sunken_panel.h"
+#include "readings/layout.h"
 #include "scales/display_list.h"
 #include "scales/scale_strip.h"
 #include "scales/twips.h"
@@ -48,7 +46,8 @@ void paintStrip(QPainter &p, const ScaleStrip &strip)
 
 void paintLabel(QPainter &p, const QLabel &label)
 {
-    const QRectF rect(QPointF(label.pos()) * twips::PerPixel, QSizeF(label.size()) * twips::PerPixel);
+    const QRectF rect(QPointF(label.pos()) * twips::PerPixel,
+                      QSizeF(label.size()) * twips::PerPixel);
     p.save();
     p.setClipRect(rect, Qt::IntersectClip); // as the label clips its text
     if (label.autoFillBackground())
@@ -59,7 +58,8 @@ void paintLabel(QPainter &p, const QLabel &label)
         QSvgRenderer(QStringLiteral(":/logo.svg")).render(&p, QRectF(rect.topLeft(), size));
     }
     if (!label.text().isEmpty()) {
-        const QPalette::ColorGroup group = label.isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const QPalette::ColorGroup group =
+                label.isEnabled() ? QPalette::Active : QPalette::Disabled;
         p.setPen(label.palette().color(group, QPalette::WindowText));
         p.setFont(faceInTwips(label.font()));
         p.drawText(rect, int(label.alignment()), label.text());
@@ -76,32 +76,32 @@ QSizeF viewSize()
     return QSizeF(view.width - 2 * frame, view.height - 2 * frame);
 }
 
-void paintView(QPainter &p, const Dishscope &window)
+void paintView(QPainter &p, const QWidget &view)
 {
     p.save();
     p.setClipRect(QRectF(QPointF(), viewSize()), Qt::IntersectClip);
     p.fillRect(QRectF(QPointF(), viewSize()), Qt::white);
     // In the window's own stacking order: marks and labels under the strips.
-    for (QObject *child : window.picPIC->client()->children()) {
+    for (QObject *child : view.children()) {
         if (auto *strip = qobject_cast<ScaleStrip *>(child))
             paintStrip(p, *strip);
-        else if (auto *label = qobject_cast<QLabel *>(child); label && label->isVisibleTo(window.picPIC))
+        else if (auto *label = qobject_cast<QLabel *>(child); label && label->isVisibleTo(&view))
             paintLabel(p, *label);
     }
     p.restore();
 }
 
-void paintPage(QPainter &p, const Dishscope &window, QSizeF page, const QStringList &footer)
+void paintPage(QPainter &p, const QWidget &view, QSizeF page, const QStringList &footer)
 {
-    const QSizeF view = viewSize();
+    const QSizeF size = viewSize();
     p.save();
-    p.translate((page.width() - view.width()) / 2, (page.height() - view.height()) / 2);
+    p.translate((page.width() - size.width()) / 2, (page.height() - size.height()) / 2);
     p.setPen(QPen(Qt::black, 15));
-    p.drawRect(QRectF(QPointF(), view));
-    paintView(p, window);
+    p.drawRect(QRectF(QPointF(), size));
+    paintView(p, view);
     p.setFont(faceInTwips(layoutFace(9)));
     p.setPen(Qt::black);
-    p.drawText(QRectF(0, view.height() + 240, view.width(), 2400), Qt::AlignLeft | Qt::AlignTop,
+    p.drawText(QRectF(0, size.height() + 240, size.width(), 2400), Qt::AlignLeft | Qt::AlignTop,
                footer.join(QLatin1Char('\n')));
     p.restore();
 }

@@ -1,0 +1,128 @@
+#include "cli/command_line.h"
+
+#include "cli/options.h"
+#include "print/print_door.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+int fail(const QString &message)
+{
+    say(message);
+    return ExitUnusable;
+}
+
+// Help, the version, and arguments that cannot be parsed; none when there is more to do.
+std::optional<int> parsed(QCommandLineParser &parser, const Options &options, int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(arguments))
+        return fail(Words::tr("%1 (see beamwise --help)").arg(parser.errorText()));
+    if (parser.isSet(options.help) || parser.isSet(options.version)) {
+        std::fputs(qUtf8Printable(parser.isSet(options.help) ? parser.helpText()
+                                                             : QStringLiteral("beamwise 2.4\n")),
+                   stdout);
+        return ExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return fail(Words::tr("unexpected argument \u201C%1\u201D (see beamwise --help)")
+                            .arg(parser.positionalArguments().first()));
+    return std::nullopt;
+}
+
+QString breachText(PairBreach breach)
+{
+    switch (breach) {
+    case PairBreach::TooMany:
+        return Words::tr("give only two of --diameter, --frequency, --gain, --beamwidth and "
+                         "--far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain "
+                         "41.2 --frequency 11.7GHz");
+    case PairBreach::GainWithBeamwidth:
+        return Words::tr("--gain and --beamwidth both fix the product of diameter and frequency: "
+                         "give one of them with --diameter, --frequency or --far-field");
+    default:
+        return Words::tr("give two of --diameter, --frequency, --gain, --beamwidth and "
+                         "--far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain "
+                         "41.2 --frequency 11.7GHz");
+    }
+}
+
+// The antenna the options give, if any; or the status of a refusal, already said.
+std::variant<std::optional<SetAntenna>, int> antennaOf(const QCommandLineParser &parser,
+                                                       const Options &options)
+{
+    const QList<QuantityKind> kinds = options.quantitiesSet(parser);
+    if (kinds.isEmpty() && !parser.isSet(options.efficiency) && !parser.isSet(options.readings))
+        return std::nullopt;
+    if (const PairBreach breach = pairBreach(kinds); breach != PairBreach::None)
+        return fail(breachText(breach));
+    QList<GivenQuantity> given;
+    for (QuantityKind kind : kinds) {
+        const ReadQuantity read = readQuantity(kind, parser.value(options.quantity(kind)));
+        if (!read.quantity)
+            return fail(Words::tr("%1: %2").arg(options.name(kind), read.error));
+        given.append({kind, *read.quantity});
+    }
+    std::optional<Quantity> efficiency;
+    if (parser.isSet(options.efficiency)) {
+        const ReadQuantity read = readEfficiency(parser.value(options.efficiency));
+        if (!read.quantity)
+            return fail(Words::tr("%1: %2").arg(QStringLiteral("--efficiency"), read.error));
+        efficiency = read.quantity;
+    }
+    const auto answered = answer({given[0], given[1], efficiency});
+    if (const auto *refusal = std::get_if<Refusal>(&answered))
+        return fail(refusal->sentence);
+    return std::get<SetAntenna>(answered);
+}
+
+} // namespace
+
+void say(const QString &message)
+{
+    std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(message));
+}
+
+CommandLine readCommandLine(int argc, char **argv)
+{
+    QCommandLineParser parser;
+    const Options options(parser);
+    CommandLine command;
+    if ((command.exitNow = parsed(parser, options, argc, argv)))
+        return command;
+    auto antenna = antennaOf(parser, options);
+    if (const int *status = std::get_if<int>(&antenna)) {
+        command.exitNow = *status;
+        return command;
+    }
+    command.antenna = std::get<std::optional<SetAntenna>>(std::move(antenna));
+    command.readings = parser.isSet(options.readings);
+    command.exportFile = parser.value(options.exportTo);
+    if (parser.isSet(options.exportTo)) {
+        if (const QString wrong = exporting::checkFileName(command.exportFile); !wrong.isEmpty())
+            command.exitNow = fail(Words::tr("%1: %2").arg(QStringLiteral("--export"), wrong));
+    }
+    return command;
+}
+
+std::optional<int> answerWithoutWindow(const CommandLine &command)
+{
+    if (command.exitNow)
+        return command.exitNow;
+    if (!command.readings)
+        return std::nullopt;
+    const SetAntenna &set = *command.antenna;
+    const QStringList lines = QStringList{antennaLine(set.antenna)}
+            + upperReadingLines(set.readings) + lowerReadingLines(set.readings);
+    std::fputs(qUtf8Printable(lines.join(QLatin1Char('\n')) + QLatin1Char('\n')), stdout);
+    return ExitOk;
+}

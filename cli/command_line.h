@@ -1,0 +1,30 @@
+#pragma once
+
+#include "readings/antenna_request.h"
+
+#include <QString>
+#include <optional>
+
+// What the command line asks for. Help, the version and every mistake are answered
+// while reading it, so none of them needs a window or a display.
+struct CommandLine
+{
+    std::optional<int> exitNow; // answered already: end with this status
+    std::optional<SetAntenna> antenna; // set on both nomograms
+    bool readings = false; // print the readings and end
+    QString exportFile; // write the nomogram to this file and end
+};
+
+// Exit statuses: 0 done, 1 a failure such as a file that cannot be written, 2 input
+// that cannot be used.
+enum ExitStatus { ExitOk = 0, ExitFailure = 1, ExitUnusable = 2 };
+
+// Needs the application object, for the user's language.
+CommandLine readCommandLine(int argc, char **argv);
+
+// Answers what needs no window: a mistake, help, the version, or the readings.
+// None when the program goes on to a window or an export.
+std::optional<int> answerWithoutWindow(const CommandLine &command);
+
+// The program's one line on standard error: "beamwise: <message>".
+void say(const QString &message);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "readings/readings_text.h"
+
+#include <QList>
+#include <variant>
+
+// What a user gives to set an antenna, from the Set Antenna dialog, the command line
+// or a row of a table: two quantities, each of its kind, and an optional aperture
+// efficiency. The rules of which pairs can be given, which of the two is wanted and
+// which given, live here alone; the places that gather quantities only word a
+// broken rule in their own terms and show the answer.
+struct GivenQuantity
+{
+    QuantityKind kind;
+    Quantity quantity;
+};
+
+struct AntennaRequest
+{
+    GivenQuantity first, second;
+    std::optional<Quantity> efficiency;
+};
+
+// The ways the kinds given can break the pair rules.
+enum class PairBreach {
+    None,
+    TooFew, // fewer than two quantities
+    TooMany, // more than two
+    SameTwice, // one kind twice
+    GainWithBeamwidth, // both fix the product of diameter and frequency
+};
+
+// Checked on the kinds alone, before any value is read.
+PairBreach pairBreach(const QList<QuantityKind> &kinds);
+
+// An antenna set by a request: what was given, the antenna as typed or found, where
+// the bars go for it and what the nomograms then read.
+struct SetAntenna
+{
+    AntennaRequest request;
+    TypedAntenna antenna;
+    BarValues values;
+    NomogramReadings readings;
+};
+
+// A request refused: a breach of the pair rules, or else the sentence that says why
+// the antenna cannot be set, naming the quantity it speaks of.
+struct Refusal
+{
+    PairBreach breach = PairBreach::None;
+    QString sentence;
+};
+
+std::variant<SetAntenna, Refusal> answer(const AntennaRequest &request,
+                                         const QLocale &locale = QLocale());

@@ -1,0 +1,90 @@
+#include "readings/nomogram_readings.h"
+
+#include "readings/references.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+using namespace readings;
+using namespace references;
+
+NomogramReadings readNomogram(int upperValue, int lowerValue, std::optional<double> efficiency)
+{
+    const double gainLeft = bars::gainLeft(upperValue);
+    const double beamwidthLeft = bars::beamwidthLeft(upperValue);
+    const auto gainAbove = [&](double percent) -> std::optional<double> {
+        if (!Efficiency.holds(percent))
+            return std::nullopt;
+        return readAt(Gain, EfficiencyLeft + Efficiency.position(percent) - gainLeft);
+    };
+    NomogramReadings r;
+    r.gainAtFullEfficiency = gainAbove(100);
+    r.efficiency = efficiency;
+    if (efficiency)
+        r.gainAtEfficiency = gainAbove(*efficiency);
+    r.beamwidth3dB = readAt(Beamwidth, Mark3dB - beamwidthLeft);
+    r.beamwidth10dB = readAt(Beamwidth, Mark10dB - beamwidthLeft);
+    r.farFieldRange = readAt(FarFieldRange, FarFieldMark - bars::farFieldLeft(lowerValue));
+    return r;
+}
+
+namespace {
+
+// The stretch of values that two bars' whole travel can set, within the scale.
+std::pair<double, double> reach(const ScaleRule &scale, const std::function<double(int)> &upperAt,
+                                const std::function<double(int)> &lowerAt)
+{
+    // By value: std::minmax of two temporaries would hand back references to them.
+    const auto [u1, u2] = std::minmax({upperAt(bars::Minimum), upperAt(bars::Maximum)});
+    const auto [l1, l2] = std::minmax({lowerAt(bars::Minimum), lowerAt(bars::Maximum)});
+    return {std::max({u1, l1, scale.low}), std::min({u2, l2, scale.high})};
+}
+
+Reach frequenciesWith(double diameter)
+{
+    const auto [low, high] = reach(
+            UpperFrequency,
+            [&](int v) {
+                return UpperFrequency.value(UpperDiameterLeft + UpperDiameter.position(diameter)
+                                            - bars::upperFrequencyLeft(v));
+            },
+            [&](int v) {
+                return LowerFrequency.value(bars::lowerDiameterLeft(v)
+                                            + LowerDiameter.position(diameter)
+                                            - LowerFrequencyLeft);
+            });
+    return {QuantityKind::Frequency, low, high};
+}
+
+Reach diametersWith(double frequency)
+{
+    const auto [low, high] = reach(
+            UpperDiameter,
+            [&](int v) {
+                return UpperDiameter.value(bars::upperFrequencyLeft(v)
+                                           + UpperFrequency.position(frequency)
+                                           - UpperDiameterLeft);
+            },
+            [&](int v) {
+                return LowerDiameter.value(LowerFrequencyLeft + LowerFrequency.position(frequency)
+                                           - bars::lowerDiameterLeft(v));
+            });
+    return {QuantityKind::Diameter, low, high};
+}
+
+} // namespace
+
+std::variant<BarValues, OffScale, Reach> placeAntenna(double diameter, double frequency)
+{
+    if (!UpperDiameter.holds(diameter))
+        return OffScale{QuantityKind::Diameter, UpperDiameter.low, UpperDiameter.high};
+    if (!UpperFrequency.holds(frequency))
+        return OffScale{QuantityKind::Frequency, UpperFrequency.low, UpperFrequency.high};
+    const auto [upper, lower] = exactValues(diameter, frequency);
+    if (bars::holds(upper) && bars::holds(lower))
+        return BarValues{int(std::lround(upper)), int(std::lround(lower))};
+    if (const Reach frequencies = frequenciesWith(diameter); !frequencies.isEmpty())
+        return frequencies;
+    return diametersWith(frequency);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "readings/quantity.h"
+
+#include <optional>
+#include <variant>
+
+// What the two nomograms read for the Values of their bars, taken off the scales
+// exactly as a user reads them: each reading is one scale's inverse rule at the x
+// of a fixed reference (a fixed scale's tick or the middle of a mark). A reading
+// whose reference falls off its printed scale has no value.
+struct NomogramReadings
+{
+    std::optional<double> gainAtFullEfficiency; // dBi, above the 100 % tick
+    std::optional<double> efficiency; // %, the one the user set, if any
+    std::optional<double> gainAtEfficiency; // dBi, above that efficiency
+    std::optional<double> beamwidth3dB; // degrees, under the middle of the 3dB mark
+    std::optional<double> beamwidth10dB; // degrees, under the middle of the 10dB mark
+    std::optional<double> farFieldRange; // metres, under the middle of the lower mark
+};
+
+NomogramReadings readNomogram(int upperValue, int lowerValue,
+                              std::optional<double> efficiency = {});
+
+// The bar Values that set an antenna on both nomograms: its frequency under its
+// diameter on the upper one, its diameter over its frequency on the lower one.
+struct BarValues
+{
+    int upper;
+    int lower;
+};
+
+// A quantity off its printed scale, with the scale's ends in the base unit.
+struct OffScale
+{
+    QuantityKind kind;
+    double low, high;
+};
+
+// What the nomograms can set of one quantity with the other one given: its values
+// from low to high, in the base unit; nothing at all when low > high.
+struct Reach
+{
+    QuantityKind kind;
+    double low, high;
+
+    bool isEmpty() const { return low > high; }
+};
+
+// The Values nearest to exact for a diameter in metres and a frequency in GHz. One
+// that cannot be set is refused with the frequencies that can be set with the
+// diameter, failing that the diameters that can with the frequency, failing that an
+// empty reach of diameters.
+std::variant<BarValues, OffScale, Reach> placeAntenna(double diameter, double frequency);

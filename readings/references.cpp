@@ -1,0 +1,53 @@
+#include "readings/references.h"
+
+#include "readings/layout.h"
+
+#include <cmath>
+
+namespace references {
+
+namespace {
+
+double middleOf(const char *mark)
+{
+    const Placement &p = placementOf(mark);
+    return p.left + p.width / 2.0;
+}
+
+} // namespace
+
+// Looked up once: the readings of a whole table of antennas go through these.
+const double UpperDiameterLeft = placementOf("picPICA").left;
+const double EfficiencyLeft = placementOf("picPICE").left;
+const double LowerFrequencyLeft = placementOf("picPICH").left;
+const double Mark3dB = middleOf("lblCursor1");
+const double Mark10dB = middleOf("lblCursor2");
+const double FarFieldMark = middleOf("lblCursor3");
+
+std::pair<double, double> exactValues(double diameter, double frequency)
+{
+    using namespace readings;
+    const double upperLeft = UpperDiameterLeft + UpperDiameter.position(diameter)
+            - UpperFrequency.position(frequency);
+    const double lowerLeft = LowerFrequencyLeft + LowerFrequency.position(frequency)
+            - LowerDiameter.position(diameter);
+    return {bars::upperValueFor(upperLeft), bars::lowerValueFor(lowerLeft)};
+}
+
+// The upper nomogram fixes one sum of the logarithms of diameter and frequency, the
+// lower one another; solved together.
+std::pair<double, double> antennaAt(int upper, int lower)
+{
+    using namespace readings;
+    const double p = bars::upperFrequencyLeft(upper) + UpperFrequency.origin
+            - (UpperDiameterLeft + UpperDiameter.position(1));
+    const double q = (LowerFrequencyLeft + LowerFrequency.position(1))
+            - bars::lowerDiameterLeft(lower) - LowerDiameter.origin;
+    const double det =
+            UpperFrequency.slope * LowerDiameter.slope - UpperDiameter.slope * LowerFrequency.slope;
+    const double logD = (UpperFrequency.slope * q - LowerFrequency.slope * p) / det;
+    const double logF = (UpperDiameter.slope * q - LowerDiameter.slope * p) / det;
+    return {std::pow(10.0, logD), std::pow(10.0, logF)};
+}
+
+} // namespace references

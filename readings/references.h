@@ -1,0 +1,36 @@
+#pragma once
+
+#include "readings/bar_rules.h"
+#include "readings/scale_rules.h"
+
+#include <optional>
+#include <utility>
+
+// What the readings and the solver share: the fixed references the nomograms are
+// read against, in twips of the nomogram view, and the arithmetic of placing a
+// diameter and a frequency on both nomograms.
+namespace references {
+
+extern const double UpperDiameterLeft; // picPICA, fixed
+extern const double EfficiencyLeft; // picPICE, fixed
+extern const double LowerFrequencyLeft; // picPICH, fixed
+extern const double Mark3dB; // the middle of lblCursor1
+extern const double Mark10dB; // the middle of lblCursor2
+extern const double FarFieldMark; // the middle of lblCursor3
+
+// The value a scale shows at an x of its strip; none off its ticks.
+inline std::optional<double> readAt(const ScaleRule &scale, double x)
+{
+    if (x < scale.firstX() - 1e-6 || x > scale.lastX() + 1e-6)
+        return std::nullopt;
+    return scale.value(x);
+}
+
+// The bar Values, not rounded, that put a frequency in GHz under a diameter in m
+// on the upper nomogram and the diameter over the frequency on the lower one.
+std::pair<double, double> exactValues(double diameter, double frequency);
+
+// The diameter and frequency both nomograms show at their bars' Values.
+std::pair<double, double> antennaAt(int upper, int lower);
+
+} // namespace references
