@@ -117,10 +117,10 @@ CsvTableOutcome readTable(int fd, const CsvRecordHandler &onRecord)
 {
     TableParser table(onRecord);
     std::vector<char> block(blockSize);
-    // The first bytes are gathered until they tell whether a byte-order mark is there,
+    // The first bytes are gathered while they could still be a byte-order mark,
     // however the pipe splits them.
     std::size_t size = 0;
-    while (size < byteOrderMarkSize) {
+    while (size < byteOrderMarkSize && std::memcmp(block.data(), byteOrderMark, size) == 0) {
         const ssize_t got = readBlock(fd, block.data() + size, byteOrderMarkSize - size);
         if (got < 0)
             return readFailure(errno);

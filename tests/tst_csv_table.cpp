@@ -85,7 +85,7 @@ private slots:
         std::future<bool> answeredBeforeTheRest = std::async(std::launch::async, [&] {
             QFile out;
             out.open(ends[1], QIODevice::WriteOnly | QIODevice::Unbuffered, QFile::AutoCloseHandle);
-            out.write("diameter\n");
+            out.write("d\n"); // shorter than a byte-order mark
             const bool answered = headerSeen.get_future().wait_for(std::chrono::seconds(5)) == std::future_status::ready;
             out.write("1 m\n2 m\n3 m\n");
             return answered;
@@ -98,7 +98,7 @@ private slots:
         QVERIFY(answeredBeforeTheRest.get());
         dup2(input, STDIN_FILENO);
         close(input);
-        QCOMPARE(read.records.join(u';'), "1:diameter;2:1 m;3:2 m");
+        QCOMPARE(read.records.join(u';'), "1:d;2:1 m;3:2 m");
         QCOMPARE(read.outcome.kind, CsvTableOutcome::Stopped);
     }
 };
