@@ -22,11 +22,12 @@ int main(int argc, char **argv)
         records = fields = 0;
         QElapsedTimer clock;
         clock.start();
-        const CsvTableOutcome outcome = readCsvTable(QString::fromLocal8Bit(argv[1]), [&](const QStringList &row, qint64) {
-            ++records;
-            fields += row.size();
-            return true;
-        });
+        const CsvTableOutcome outcome =
+                readCsvTable(QString::fromLocal8Bit(argv[1]), [&](const QStringList &row, qint64) {
+                    ++records;
+                    fields += row.size();
+                    return true;
+                });
         best = std::min(best, clock.nsecsElapsed() / 1e6);
         if (outcome.kind != CsvTableOutcome::Done) {
             std::fprintf(stderr, "bench_csv_table: the table is not read to its end\n");

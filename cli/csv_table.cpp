@@ -38,7 +38,8 @@ ssize_t readBlock(int fd, char *data, std::size_t size)
 class TableParser
 {
 public:
-    explicit TableParser(const CsvRecordHandler &onRecord) : onRecord_(onRecord)
+    explicit TableParser(const CsvRecordHandler &onRecord)
+        : onRecord_(onRecord)
     {
         // Strict, so that a stray or unclosed quote is refused rather than guessed at;
         // every line end reported, so that blank lines and CRLF count their lines.
@@ -51,7 +52,8 @@ public:
     // False once the outcome is known: the handler stopped, or the table is unusable.
     bool feed(const char *data, std::size_t size)
     {
-        if (csv_parse(&parser_, data, size, endField, endRow, this) != size && outcome_.kind == CsvTableOutcome::Done)
+        if (csv_parse(&parser_, data, size, endField, endRow, this) != size
+            && outcome_.kind == CsvTableOutcome::Done)
             fail(CsvTableOutcome::StrayQuote);
         return outcome_.kind == CsvTableOutcome::Done;
     }
@@ -128,7 +130,8 @@ CsvTableOutcome readTable(int fd, const CsvRecordHandler &onRecord)
             break;
         size += std::size_t(got);
     }
-    const bool marked = size == byteOrderMarkSize && std::memcmp(block.data(), byteOrderMark, size) == 0;
+    const bool marked =
+            size == byteOrderMarkSize && std::memcmp(block.data(), byteOrderMark, size) == 0;
     if (!table.feed(block.data(), marked ? 0 : size))
         return table.outcome();
     for (;;) {
@@ -147,7 +150,9 @@ CsvTableOutcome readTable(int fd, const CsvRecordHandler &onRecord)
 CsvTableOutcome readCsvTable(const QString &path, const CsvRecordHandler &onRecord)
 {
     const bool standardInput = path == QLatin1String("-");
-    const int fd = standardInput ? STDIN_FILENO : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = standardInput
+            ? STDIN_FILENO
+            : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return readFailure(errno);
     const CsvTableOutcome outcome = readTable(fd, onRecord);

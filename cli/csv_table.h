@@ -10,16 +10,16 @@
 struct CsvTableOutcome
 {
     enum Kind {
-        Done,          // every record was handed over
-        Stopped,       // the handler asked to stop
+        Done, // every record was handed over
+        Stopped, // the handler asked to stop
         UnclosedQuote, // the table ended inside a quoted field
-        StrayQuote,    // a quote inside an unquoted field, or text after a closing quote
-        ReadFailed,    // the file could not be opened or read
+        StrayQuote, // a quote inside an unquoted field, or text after a closing quote
+        ReadFailed, // the file could not be opened or read
     };
     Kind kind = Done;
     qint64 line = 0; // the quote faults: the line where the field with that quote begins,
                      // so for an unclosed quote the line where it opened
-    QString reason;  // ReadFailed: the system's reason, such as "No such file or directory"
+    QString reason; // ReadFailed: the system's reason, such as "No such file or directory"
 };
 
 // Takes one record's fields and the line where the record begins; false stops reading.

@@ -103,7 +103,7 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
     if (!value || !std::isfinite(*value))
         return {std::nullopt,
                 Input::tr("\u201C%1\u201D is not a number: type a %2 such as %3.")
-                        .arg(number, what(), example())};
+                        .arg(number.isEmpty() ? text : number, what(), example())};
     if (*value <= 0)
         return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(what())};
     return {Quantity{*value * unit->perUnit, QString::fromUtf8(unit->name), unit->perUnit},

@@ -2,6 +2,7 @@
 
 #include "readings/references.h"
 
+#include <QString>
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -29,10 +30,11 @@ const ScaleRule &scaleOf(Kind kind)
     return FarFieldRange;
 }
 
+// A value to so many significant figures, as the number that its digits read back
+// as: the one a user gets who types what is printed.
 double toFigures(double value, int figures)
 {
-    const double step = std::pow(10.0, std::floor(std::log10(value)) - figures + 1);
-    return std::round(value / step) * step;
+    return QString::number(value, 'e', figures - 1).toDouble();
 }
 
 // One search for an antenna: the wanted reading's bar (the upper one for a gain or a

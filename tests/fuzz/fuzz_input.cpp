@@ -1,6 +1,6 @@
-#include "app/antenna_input.h"
-#include "app/command_line.h"
-#include "scales/scale_readings.h"
+#include "cli/command_line.h"
+#include "readings/figures.h"
+#include "readings/quantity.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -26,24 +26,26 @@ bool near(double a, double b, double relative)
 
 void readField(const QString &text, const QLocale &locale)
 {
-    for (const auto reader : {readDiameter, readFrequency, readEfficiency}) {
-        const ReadQuantity read = reader(text, locale);
+    for (int kind = 0; kind <= 5; ++kind) { // the five quantities, then the efficiency
+        const auto reader = [&](const QString &t) {
+            return kind == 5 ? readEfficiency(t, locale)
+                             : readQuantity(QuantityKind(kind), t, locale);
+        };
+        const ReadQuantity read = reader(text);
         require(read.quantity.has_value() == read.error.isEmpty());
         if (!read.quantity)
             continue;
         const Quantity &q = *read.quantity;
         require(std::isfinite(q.value) && q.value > 0);
-        require(reader != readEfficiency || (q.value >= 10 && q.value <= 100));
+        require(kind != 5 || (q.value >= 10 && q.value <= 100));
         // As typed exactly; as a reading, or the end of a reach rounded outwards, to
         // within one step of the third figure.
-        const ReadQuantity typed = reader(q.typed(locale), locale);
+        const ReadQuantity typed = reader(q.typed(locale));
         require(typed.quantity && near(typed.quantity->value, q.value, 1e-12));
-        if (reader == readEfficiency)
-            continue;
         for (const QString &shown : {threeFigures(q.inTypedUnit(q.value), locale) + q.unit,
                                      q.inUnit(q.value, Quantity::Up, locale) + q.unit}) {
-            const ReadQuantity back = reader(shown, locale);
-            require(back.quantity && near(back.quantity->value, q.value, 1e-2));
+            const ReadQuantity back = reader(shown);
+            require(kind == 5 || (back.quantity && near(back.quantity->value, q.value, 1e-2)));
         }
     }
 }
@@ -72,9 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (QByteArray &argument : arguments)
         argv.push_back(argument.data());
     const CommandLine command = readCommandLine(int(argv.size()), argv.data());
-    require(command.exitNow || !command.antenna
-            || (command.values.upper >= 0 && command.values.upper <= 32767
-                && command.values.lower >= 0 && command.values.lower <= 32767));
+    const BarValues values = command.antenna ? command.antenna->values : BarValues{0, 0};
+    require(command.exitNow
+            || (values.upper >= 0 && values.upper <= 32767 && values.lower >= 0
+                && values.lower <= 32767));
     require(!command.exitNow || *command.exitNow == ExitOk || *command.exitNow == ExitUnusable);
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "scales/display_list.h"
 #include "scales/typeface.h"
-#include "support/fixtures.h"
+#include "support/window.h"
 
 // Each scale checked as a reader sees it: every kind of tick stands at exactly the
 // values of its kind over the scale's range, read through the scale's own rule;
@@ -31,7 +31,7 @@ struct Title
 struct Scale
 {
     int strip;
-    const ScaleReading &reading;
+    const ScaleRule &reading;
     double baselineY;
     std::vector<TickGroup> ticks; // colour 0 is black, which "no colour" draws in
     std::vector<Stretch> fine;
@@ -149,7 +149,7 @@ const std::map<QString, Scale> Scales = {
 // on a linear scale whole values, on a logarithmic one its mantissas in every decade.
 QList<double> valuesOf(Kind kind, const Scale &scale)
 {
-    const ScaleReading &r = scale.reading;
+    const ScaleRule &r = scale.reading;
     QList<double> mantissas, values;
     if (kind == Decade)
         mantissas << 1;
@@ -159,10 +159,10 @@ QList<double> valuesOf(Kind kind, const Scale &scale)
     for (const Stretch &s : scale.fine)
         for (int i = 0; kind == Fine && s.from + i * s.step <= s.to + 1e-9; ++i)
             mantissas << s.from + i * s.step;
-    for (double v = r.low; r.spacing == ScaleReading::Linear && kind >= FiveDb && v <= r.high; ++v)
+    for (double v = r.low; r.spacing == ScaleRule::Linear && kind >= FiveDb && v <= r.high; ++v)
         if ((std::fmod(v, 5) == 0) == (kind == FiveDb))
             values << v;
-    for (int decade = -3; r.spacing == ScaleReading::Logarithmic && decade <= 4; ++decade)
+    for (int decade = -3; r.spacing == ScaleRule::Logarithmic && decade <= 4; ++decade)
         for (double m : mantissas)
             if (const double v = m * std::pow(10.0, decade);
                 v >= r.low * 0.999 && v <= r.high * 1.001)
@@ -211,7 +211,7 @@ private slots:
     {
         QFETCH(QString, name);
         const Scale &scale = Scales.at(name);
-        const ScaleReading &r = scale.reading;
+        const ScaleRule &r = scale.reading;
         ScaleStrip *strip = program.strips().at(scale.strip);
         const ResolvedDrawing drawing = resolve(strip->displayList());
 
@@ -250,7 +250,7 @@ private slots:
         QStringList texts, expected;
         for (Kind kind : {FiveDb, Decade, Long})
             for (double v : valuesOf(kind, scale)) {
-                const QString text = r.spacing == ScaleReading::Linear
+                const QString text = r.spacing == ScaleRule::Linear
                         ? ' ' + QString::number(v)
                         : QLocale(QLocale::English).toString(v, 'g', 6);
                 expected << printed(

@@ -1,39 +1,26 @@
 #pragma once
 
-// What the suites use of the program and of Qt, in one place.
-#include "app/antenna_input.h"
+// What the suites of the window use of the program and of Qt, in one place.
 #include "app/application.h"
 #include "app/clock.h"
 #include "app/dishscope.h"
-#include "app/layout.h"
 #include "app/nomogram_commands.h"
-#include "app/nomogram_readings.h"
 #include "app/set_antenna_dialog.h"
+#include "readings/layout.h"
+#include "readings/scale_rules.h"
 #include "scales/errors.h"
 #include "scales/module1.h"
-#include "scales/scale_readings.h"
 #include "scales/scale_strip.h"
 #include "scales/twips.h"
+#include "support/process.h"
 
 #include <QtTest>
 #include <QtWidgets>
 #include <cmath>
-#include <functional>
 
 inline bool near(double a, double b, double tolerance)
 {
     return std::abs(a - b) <= tolerance;
-}
-// A file's bytes, none where it cannot be read; and writing a file.
-inline QByteArray contents(const QString &file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-inline bool write(const QString &file, const QByteArray &bytes)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) > 0;
 }
 
 struct RecordingReporter : ErrorReporter
@@ -63,34 +50,11 @@ struct StartedProgram
 
     QList<ScaleStrip *> strips() const
     {
-        return {window.picPICA, window.picPICB, window.picPICC, window.picPICD,
-                window.picPICE, window.picPICF, window.picPICG, window.picPICH};
+        const Dishscope &w = window;
+        return {w.picPICA, w.picPICB, w.picPICC, w.picPICD,
+                w.picPICE, w.picPICF, w.picPICG, w.picPICH};
     }
 };
-
-// A program run to its end as from a text console: no display, no platform chosen.
-struct Run
-{
-    int status;
-    QString out, err;
-};
-inline Run run(
-        const QString &program, const QStringList &arguments, const QString &lang = "en_GB.UTF-8",
-        const std::function<void()> &inChild = [] {})
-{
-    QProcess process;
-    process.setChildProcessModifier(inChild);
-    QProcessEnvironment environment;
-    environment.insert("PATH", qEnvironmentVariable("PATH"));
-    for (const QString &setting :
-         lang.split(' ')) // "de_DE.UTF-8", or settings such as "LANGUAGE=fr LANG=de_DE.UTF-8"
-        environment.insert(setting.contains('=') ? setting.section('=', 0, 0) : "LANG",
-                           setting.section('=', -1));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    process.waitForFinished();
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 // Starts the application as the program does (style, fonts). A modal dialog left
 // open for a second fails the running test and is closed, so the suite goes on

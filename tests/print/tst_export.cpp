@@ -1,4 +1,9 @@
-#include "support/fixtures.h"
+#include "readings/layout.h"
+#include "readings/scale_rules.h"
+#include "support/process.h"
+
+#include <QImage>
+#include <QtTest>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -160,5 +165,5 @@ private slots:
     }
 };
 
-BEAMWISE_TEST_MAIN(ExportTest)
+QTEST_GUILESS_MAIN(ExportTest)
 #include "tst_export.moc"

@@ -13,7 +13,9 @@ struct Read
 };
 
 // Gathers the records while going on asks for more after each.
-Read readPath(const QString &path, const std::function<bool(qint64 line)> &goOn = [](qint64) { return true; })
+Read readPath(
+        const QString &path,
+        const std::function<bool(qint64 line)> &goOn = [](qint64) { return true; })
 {
     Read read;
     read.outcome = readCsvTable(path, [&](const QStringList &fields, qint64 line) {
@@ -41,11 +43,15 @@ private slots:
     // name, the same records on the same lines.
     void recordsOnTheLinesTheyBegin()
     {
-        const QByteArray table = "\"diameter\",frequency,site\n1.2 m, 11.7GHz ,\"Mast, north\"\n\n  \n"
-                                 "90cm,1420 MHz,\"The \"\"old\"\" dish\"\n4 ft,3 GHz,\"Roof\nwest\"\n\"\",,\n2 m,10 GHz,last";
-        const QString records = "1:diameter|frequency|site;2:1.2 m|11.7GHz|Mast, north;5:90cm|1420 MHz|The \"old\" dish;"
+        const QByteArray table =
+                "\"diameter\",frequency,site\n1.2 m, 11.7GHz ,\"Mast, north\"\n\n  \n"
+                "90cm,1420 MHz,\"The \"\"old\"\" dish\"\n4 ft,3 GHz,\"Roof\nwest\"\n\"\",,\n2 m,10 "
+                "GHz,last";
+        const QString records = "1:diameter|frequency|site;2:1.2 m|11.7GHz|Mast, north;5:90cm|1420 "
+                                "MHz|The \"old\" dish;"
                                 "6:4 ft|3 GHz|Roof\nwest;8:||;9:2 m|10 GHz|last";
-        for (const QByteArray &text : {table, "\xEF\xBB\xBF" + QByteArray(table).replace("\n", "\r\n")}) {
+        for (const QByteArray &text :
+             {table, "\xEF\xBB\xBF" + QByteArray(table).replace("\n", "\r\n")}) {
             const Read read = readTable(text);
             QCOMPARE(read.records.join(u';').replace("\r\n", "\n"), records);
             QCOMPARE(read.outcome.kind, CsvTableOutcome::Done);
@@ -64,8 +70,9 @@ private slots:
         QCOMPARE(stray.records.join(u';'), "1:site");
         QCOMPARE(stray.outcome.kind, CsvTableOutcome::StrayQuote);
         QCOMPARE(stray.outcome.line, 3);
-        for (const auto &[path, reason] : {std::pair{QDir::tempPath() + "/no-such-table.csv", "No such file or directory"},
-                                           std::pair{QDir::tempPath(), "Is a directory"}}) {
+        for (const auto &[path, reason] :
+             {std::pair{QDir::tempPath() + "/no-such-table.csv", "No such file or directory"},
+              std::pair{QDir::tempPath(), "Is a directory"}}) {
             const Read read = readPath(path);
             QCOMPARE(read.records, QStringList());
             QCOMPARE(read.outcome.kind, CsvTableOutcome::ReadFailed);
@@ -86,7 +93,8 @@ private slots:
             QFile out;
             out.open(ends[1], QIODevice::WriteOnly | QIODevice::Unbuffered, QFile::AutoCloseHandle);
             out.write("d\n"); // shorter than a byte-order mark
-            const bool answered = headerSeen.get_future().wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+            const bool answered = headerSeen.get_future().wait_for(std::chrono::seconds(5))
+                    == std::future_status::ready;
             out.write("1 m\n2 m\n3 m\n");
             return answered;
         });

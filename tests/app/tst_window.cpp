@@ -1,7 +1,7 @@
 #include "app/message_box_reporter.h"
 #include "app/sunken_panel.h"
 #include "scales/error_trap.h"
-#include "support/fixtures.h"
+#include "support/window.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -50,7 +50,7 @@ void checkReadings(const StartedProgram &p, double efficiency)
         return Gain.value(w.picPICE->leftTwips() + Efficiency.position(percent)
                           - w.picPICD->leftTwips());
     };
-    const auto under = [&](QLabel *mark, ScaleStrip *strip, const ScaleReading &scale) {
+    const auto under = [&](QLabel *mark, ScaleStrip *strip, const ScaleRule &scale) {
         return scale.value(middleOf(mark) - strip->leftTwips());
     };
     const double frequencyUnder1m = UpperFrequency.value(

@@ -1,0 +1,330 @@
+#include "readings/antenna_request.h"
+#include "readings/bar_rules.h"
+#include "readings/figures.h"
+#include "readings/layout.h"
+#include "readings/scale_rules.h"
+
+#include <QRegularExpression>
+#include <QTest>
+#include <cmath>
+
+// The arithmetic and its words, without a window: typed quantities, and the antenna
+// request as every way in uses it. Sentences are asked for in C numbers, to be read back.
+
+namespace {
+
+using K = QuantityKind;
+using Answer = std::variant<SetAntenna, Refusal>;
+const QLocale C = QLocale::c();
+
+Quantity typed(K kind, const QString &text)
+{
+    const ReadQuantity read = readQuantity(kind, text, C);
+    if (!read.quantity)
+        QTest::qFail(qPrintable(text + ": " + read.error), __FILE__, __LINE__);
+    return read.quantity.value_or(Quantity{1, "m", 1});
+}
+
+Answer ask(K a, const QString &ta, K b, const QString &tb, const char *efficiency = nullptr)
+{
+    std::optional<Quantity> e;
+    if (efficiency)
+        e = readEfficiency(efficiency, C).quantity;
+    return answer({{a, typed(a, ta)}, {b, typed(b, tb)}, e}, C);
+}
+
+QString said(const Answer &a)
+{
+    const auto *refusal = std::get_if<Refusal>(&a);
+    return refusal ? refusal->sentence : QString();
+}
+
+// A number as typed with three significant figures, and one step of the third figure.
+QString figures(double v)
+{
+    return threeFigures(v, C);
+}
+double stepOf(double v)
+{
+    return std::pow(10.0, std::floor(std::log10(v)) - 2);
+}
+
+// What an antenna set reads of a kind: its diameter or frequency, or a reading.
+double valueOf(const SetAntenna &s, K kind)
+{
+    const NomogramReadings &r = s.readings;
+    const std::optional<double> read[] = {s.antenna.diameter.value, s.antenna.frequency.value,
+                                          r.efficiency ? r.gainAtEfficiency
+                                                       : r.gainAtFullEfficiency,
+                                          r.beamwidth3dB, r.farFieldRange};
+    return read[int(kind)].value_or(-1);
+}
+
+const char *const Units[] = {" m", " GHz", " dBi", " deg", " m"};
+const ScaleRule *const Scales[] = {&readings::UpperDiameter, &readings::UpperFrequency,
+                                   &readings::Gain, &readings::Beamwidth, &readings::FarFieldRange};
+const char *const Reached[] = {"diameters", "frequencies", "a gain", "a beamwidth", "a far-field"};
+
+// A reach told in a refusal holds what it says: its two ends, as printed, can be set in
+// place of the quantity it is of; just past either cannot. Printed to three figures and
+// rounded inwards, an end may lie up to a step of its third figure inside the true one,
+// so "just past" is two steps beyond it, or a few Values' worth of gain near zero.
+void checkReach(const QString &sentence, K a, const QString &ta, K b, const QString &tb)
+{
+    static const QRegularExpression reach("they can set (\\S+|a \\S+) from ([\\d.]+) to ([\\d.]+)");
+    const QRegularExpressionMatch m = reach.match(sentence);
+    QVERIFY2(m.hasMatch(), qPrintable(sentence));
+    const K of = K(std::find(std::begin(Reached), std::end(Reached), m.captured(1)) - Reached);
+    QVERIFY2((of == a) != (of == b), qPrintable(sentence));
+    QVERIFY(sentence.contains(" with " + typed(of == a ? b : a, of == a ? tb : ta).typed(C) + " "));
+    const double low = m.captured(2).toDouble(), high = m.captured(3).toDouble();
+    const auto asking = [&](double v) {
+        const QString text = QString::number(v, 'g', 6) + typed(of, of == a ? ta : tb).spacedUnit();
+        return of == a ? ask(a, text, b, tb, "60") : ask(a, ta, b, text, "60");
+    };
+    const auto past = [&](double v) { return std::max(2 * stepOf(v), of == K::Gain ? 0.01 : 0); };
+    for (auto [inside, beyond] : {std::pair{low, low - past(low)}, {high, high + past(high)}}) {
+        QVERIFY2(std::holds_alternative<SetAntenna>(asking(inside)), qPrintable(sentence));
+        // Nothing below zero can be typed to be refused.
+        QVERIFY2(beyond <= 0 || std::holds_alternative<Refusal>(asking(beyond)),
+                 qPrintable(sentence));
+    }
+}
+
+// A found antenna is printed with three figures at least, and with as few as set its
+// Values: typed back, it sets them; with one figure fewer, it would not.
+void checkFigures(const SetAntenna &s)
+{
+    const int k = s.antenna.foundFigures;
+    const QString line = antennaLine(s.antenna, C);
+    static const QRegularExpression parts(
+            "Antenna: (\\S+) (\\S+)( \\(found\\))? at (\\S+) ([^\\s,]+)");
+    const QRegularExpressionMatch m = parts.match(line);
+    QVERIFY2(m.hasMatch() && k >= 3, qPrintable(line));
+    static const QRegularExpression found("([\\d.]+) \\S+ \\(found\\)");
+    // A printed last 5 may be a tie rounded up, whose own figure fewer the print no longer tells.
+    bool tie = false;
+    for (auto shown = found.globalMatch(line); shown.hasNext();) {
+        const QString digits = shown.next().captured(1).remove('.');
+        tie = tie || digits.endsWith('5');
+        QVERIFY2(digits.mid(digits.indexOf(QRegularExpression("[1-9]"))).size() >= 3,
+                 qPrintable(line));
+    }
+    const Answer back = ask(K::Diameter, m.captured(1) + ' ' + m.captured(2), K::Frequency,
+                            m.captured(4) + ' ' + m.captured(5));
+    QVERIFY2(std::holds_alternative<SetAntenna>(back), qPrintable(line));
+    const BarValues v = std::get<SetAntenna>(back).values;
+    QCOMPARE(std::pair(v.upper, v.lower), std::pair(s.values.upper, s.values.lower));
+    const auto fewer = [&](const Quantity &q, bool found) {
+        return QString::number(q.inTypedUnit(q.value), 'g', found ? k - 1 : 17) + ' ' + q.unit;
+    };
+    const Answer less = ask(K::Diameter, fewer(s.antenna.diameter, s.antenna.diameterFound),
+                            K::Frequency, fewer(s.antenna.frequency, s.antenna.frequencyFound));
+    const auto *set = std::get_if<SetAntenna>(&less);
+    QVERIFY2(k == 3 || tie || !set || set->values.upper != s.values.upper
+                     || set->values.lower != s.values.lower,
+             qPrintable(line));
+}
+
+} // namespace
+
+class ReadingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every unit at its factor, numbers in the locale's way and in plain C, each
+    // complaint for what cannot be read, and the efficiency's ends and just past them.
+    void typedQuantities()
+    {
+        struct Typed
+        {
+            int kind; // a QuantityKind, or 5 for the efficiency
+            const char *text;
+            double value; // in m, GHz, dBi, degrees or %; 0 where it cannot be read
+            const char *complaint = "";
+            const char *locale = "en_GB";
+        };
+        const Typed cases[] = {
+                {0, " 1.2 ", 1.2},
+                {0, "3 M", 3},
+                {0, "90cm", 0.9},
+                {0, "25.4 mm", 0.0254},
+                {0, "4 FT", 1.2192},
+                {0, "1e2 in", 2.54},
+                {0, "1,2 m", 1.2, "", "de_DE"},
+                {0, "1.2", 1.2, "", "de_DE"},
+                {1, "12.5", 12.5},
+                {1, "900 mhz", 0.9},
+                {1, "5 KHZ", 5e-6},
+                {1, "2,400,000,000 Hz", 2.4},
+                {2, "41.2dBi", 41.2},
+                {3, "2\u00B0", 2},
+                {3, "0.5 deg", 0.5},
+                {4, "2 km", 2000},
+                {4, "500 ft", 152.4},
+                {5, "55%", 55},
+                {5, "10", 10},
+                {5, "100", 100},
+                {0, "  ", 0, "Type a diameter"},
+                {0, "1,2,3", 0, "is not a number"},
+                {0, "-1 m", 0, "more than zero"},
+                {1, "nan", 0, "is not a number"},
+                {1, "1e999 GHz", 0, "is not a number"},
+                {0, "1 parsec", 0,
+                 "\u201Cparsec\u201D is not a unit of diameter: use m, cm, mm, ft or in"},
+                {3, "2 rad", 0, "use \u00B0 or deg"},
+                {2, "dBi", 0, "\u201CdBi\u201D is not a number"},
+                {5, "9.99 %", 0, "The efficiency scale runs from 10 to 100 %."},
+                {5, "100.01", 0, "The efficiency scale runs from 10 to 100 %."}};
+        for (const Typed &c : cases) {
+            const QLocale locale(c.locale);
+            const ReadQuantity read = c.kind == 5 ? readEfficiency(c.text, locale)
+                                                  : readQuantity(K(c.kind), c.text, locale);
+            QVERIFY2(read.quantity.has_value() == (c.value != 0), c.text);
+            QVERIFY2(!read.quantity || std::abs(read.quantity->value - c.value) <= 1e-12 * c.value,
+                     c.text);
+            QVERIFY2(read.error.contains(c.complaint) && read.error.isEmpty() == !*c.complaint,
+                     qPrintable(read.error));
+        }
+    }
+
+    // Every pair of different quantities of one antenna finds that antenna, but a gain
+    // with a beamwidth, which both fix the same product; a kind twice, fewer or more
+    // than two are breaches of the pair rules, whatever the values.
+    void everyPairOfOneAntennaFindsIt()
+    {
+        const QString antenna[] = {"1.2 m", "11.7 GHz", "41.2 dBi", "1.50 deg", "118 m"};
+        for (int a = 0; a < 5; ++a)
+            for (int b = 0; b < 5; ++b) {
+                const Answer found = ask(K(a), antenna[a], K(b), antenna[b], "60");
+                const bool gainWithBeamwidth = a + b == 5 && a * b == 6;
+                const PairBreach breach = a == b ? PairBreach::SameTwice
+                        : gainWithBeamwidth      ? PairBreach::GainWithBeamwidth
+                                                 : PairBreach::None;
+                QCOMPARE(std::get_if<Refusal>(&found) ? std::get<Refusal>(found).breach
+                                                      : PairBreach::None,
+                         breach);
+                if (breach != PairBreach::None)
+                    continue;
+                const SetAntenna &s = std::get<SetAntenna>(found);
+                QVERIFY2(std::abs(std::log10(s.antenna.diameter.value / 1.2)) < 0.004
+                                 && std::abs(std::log10(s.antenna.frequency.value / 11.7)) < 0.004,
+                         qPrintable(antennaLine(s.antenna, C)));
+            }
+        QCOMPARE(pairBreach({K::Gain}), PairBreach::TooFew);
+        QCOMPARE(pairBreach({K::Gain, K::Diameter, K::Frequency}), PairBreach::TooMany);
+    }
+
+    // A diameter and a frequency are set at the Values that stand the frequency under the
+    // diameter on the upper nomogram, and the diameter over it on the lower one, to half
+    // a Value; refused, they are told what can be set with each, or that neither can.
+    void diameterAndFrequencyStandTogether()
+    {
+        using namespace readings;
+        const double upperDiameterLeft = placementOf("picPICA").left;
+        const double lowerFrequencyLeft = placementOf("picPICH").left;
+        int set = 0, refused = 0;
+        for (const QString cm : {"9.999", "10", "37", "430", "3000", "10000", "10001"})
+            for (const QString mhz : {"9.999", "10", "230", "11700", "60000", "100000", "100010"}) {
+                const double d = cm.toDouble() / 100, f = mhz.toDouble() / 1000;
+                const QString td = cm + " cm", tf = mhz + " MHz";
+                const Answer a = ask(K::Frequency, tf, K::Diameter, td);
+                if (const auto *s = std::get_if<SetAntenna>(&a)) {
+                    const double fUnder =
+                            UpperFrequency.value(upperDiameterLeft + UpperDiameter.position(d)
+                                                 - bars::upperFrequencyLeft(s->values.upper));
+                    const double dOver =
+                            LowerDiameter.value(lowerFrequencyLeft + LowerFrequency.position(f)
+                                                - bars::lowerDiameterLeft(s->values.lower));
+                    QVERIFY(std::abs(std::log10(fUnder / f)) <= 0.51 / 3.2 / 2000);
+                    QVERIFY(std::abs(std::log10(dOver / d)) <= 0.51 / 8 / 2000);
+                    QCOMPARE(antennaLine(s->antenna, C), "Antenna: " + td + " at " + tf);
+                    ++set;
+                    continue;
+                }
+                const QString sentence = said(a);
+                ++refused;
+                if (d < 0.1 || d > 100 || f < 0.01 || f > 100) {
+                    const bool offD = d < 0.1 || d > 100;
+                    QVERIFY2(
+                            sentence.startsWith((offD ? td : tf) + " is off the "
+                                                + (offD ? "diameter" : "frequency")
+                                                + " scales, which run from "
+                                                + (offD ? "10 to 10000 cm." : "10 to 100000 MHz.")),
+                            qPrintable(sentence));
+                } else if (sentence.contains("together")) {
+                    QVERIFY(sentence.contains(td + " and " + tf));
+                } else {
+                    checkReach(sentence, K::Frequency, tf, K::Diameter, td);
+                }
+            }
+        QVERIFY(set >= 10 && refused >= 20);
+    }
+
+    // Over wants across each scale, with each thing they can be found with: the antenna
+    // found reads back what was wanted and has what was given; its figures are as few as
+    // set its Values. A want out of reach is told the reach that can be set; a quantity
+    // off its scale, that scale's ends in the unit it was typed in.
+    void foundAntennasKeepTheirPromises()
+    {
+        const QStringList givens[] = {{"30 cm", "2 m", "30 m"},
+                                      {"50 MHz", "1.42 GHz", "40 GHz"},
+                                      {},
+                                      {},
+                                      {"3 m", "100 m", "5 km"}};
+        const QString offScale[] = {"200 m", "200 GHz", "", "", "12 km"};
+        for (K wanted : {K::Gain, K::Beamwidth, K::FarField})
+            for (K given : {K::Diameter, K::Frequency, K::FarField}) {
+                if (wanted == given)
+                    continue;
+                int found = 0, reached = 0, off = 0;
+                const ScaleRule &scale = *Scales[int(wanted)];
+                for (const QString &other : givens[int(given)] + QStringList(offScale[int(given)]))
+                    for (double want = wanted == K::Gain ? 1 : scale.low * 0.5;
+                         want <= scale.high * 1.5; want = figures(want * 1.37).toDouble()) {
+                        const QString w = figures(want) + Units[int(wanted)];
+                        const Answer a = ask(wanted, w, given, other, "60");
+                        const QString sentence = said(a);
+                        if (const auto *s = std::get_if<SetAntenna>(&a)) {
+                            QCOMPARE(figures(valueOf(*s, wanted)), figures(want));
+                            if (given == K::FarField)
+                                QVERIFY(std::abs(valueOf(*s, given) / typed(given, other).value - 1)
+                                        < 3e-4);
+                            else
+                                QCOMPARE(valueOf(*s, given), typed(given, other).value);
+                            QCOMPARE(s->antenna.diameterFound, given != K::Diameter);
+                            QCOMPARE(s->antenna.frequencyFound, given != K::Frequency);
+                            checkFigures(*s);
+                            ++found;
+                        } else if (sentence.contains(" is off the ")) {
+                            const bool wantOff = !scale.holds(want);
+                            const QString what = wantOff ? typed(wanted, w).typed(C)
+                                                         : typed(given, other).typed(C);
+                            QVERIFY2(sentence.startsWith(what + " is off the "),
+                                     qPrintable(sentence));
+                            ++off;
+                        } else if (sentence.contains(" no ")) {
+                            QVERIFY2(sentence.endsWith(" with " + typed(given, other).typed(C)
+                                                       + "."),
+                                     qPrintable(sentence));
+                        } else {
+                            checkReach(sentence, wanted, w, given, other);
+                            ++reached;
+                        }
+                        if (QTest::currentTestFailed())
+                            return;
+                    }
+                QVERIFY2(found >= 5 && reached >= 1 && off >= 2,
+                         qPrintable(QString("%1 with %2: %3 found, %4 reached, %5 off")
+                                            .arg(int(wanted))
+                                            .arg(int(given))
+                                            .arg(found)
+                                            .arg(reached)
+                                            .arg(off)));
+            }
+    }
+};
+
+QTEST_GUILESS_MAIN(ReadingsTest)
+#include "tst_readings.moc"
