@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/options.h"
+#include "cli/records.h"
 #include "print/print_door.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,43 @@ std::optional<int> parsed(QCommandLineParser &parser, const Options &options, in
     if (!parser.positionalArguments().isEmpty())
         return fail(Words::tr("unexpected argument \u201C%1\u201D (see beamwise --help)")
                             .arg(parser.positionalArguments().first()));
+    return std::nullopt;
+}
+
+// The format asked for, for one antenna or a table; none when it names no format.
+std::optional<Format> formatOf(const QCommandLineParser &parser, const Options &options)
+{
+    if (!parser.isSet(options.format))
+        return parser.isSet(options.batch) ? Format::Csv : Format::Text;
+    const QString name = parser.value(options.format).toLower();
+    const std::pair<const char *, Format> formats[] = {
+            {"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}};
+    for (const auto &[word, format] : formats)
+        if (name == QLatin1String(word))
+            return format;
+    return std::nullopt;
+}
+
+// Options that do not go together; none when they do.
+std::optional<int> misused(const QCommandLineParser &parser, const Options &options)
+{
+    const bool batch = parser.isSet(options.batch);
+    const std::optional<Format> format = formatOf(parser, options);
+    if (!format)
+        return fail(Words::tr("--format: \u201C%1\u201D is not a format: use text, csv or json")
+                            .arg(parser.value(options.format)));
+    if (parser.isSet(options.format) && !batch && !parser.isSet(options.readings))
+        return fail(Words::tr("--format says how readings are printed: give it with --readings or "
+                              "--batch"));
+    if (batch && *format == Format::Text)
+        return fail(Words::tr("--format text is for one antenna: a table is answered in csv or "
+                              "json"));
+    const bool antenna =
+            !options.quantitiesSet(parser).isEmpty() || parser.isSet(options.efficiency);
+    if (batch && (antenna || parser.isSet(options.exportTo)))
+        return fail(Words::tr("--batch reads its antennas from the table: give it without "
+                              "--diameter, --frequency, --gain, --beamwidth, --far-field, "
+                              "--efficiency or --export"));
     return std::nullopt;
 }
 
@@ -97,7 +135,12 @@ CommandLine readCommandLine(int argc, char **argv)
     QCommandLineParser parser;
     const Options options(parser);
     CommandLine command;
-    if ((command.exitNow = parsed(parser, options, argc, argv)))
+    if ((command.exitNow = parsed(parser, options, argc, argv))
+        || (command.exitNow = misused(parser, options)))
+        return command;
+    command.format = *formatOf(parser, options);
+    command.batchFile = parser.value(options.batch);
+    if (!command.batchFile.isEmpty())
         return command;
     auto antenna = antennaOf(parser, options);
     if (const int *status = std::get_if<int>(&antenna)) {
@@ -118,11 +161,21 @@ std::optional<int> answerWithoutWindow(const CommandLine &command)
 {
     if (command.exitNow)
         return command.exitNow;
+    if (!command.batchFile.isEmpty())
+        return answerTable(command.batchFile, command.format);
     if (!command.readings)
         return std::nullopt;
     const SetAntenna &set = *command.antenna;
-    const QStringList lines = QStringList{antennaLine(set.antenna)}
-            + upperReadingLines(set.readings) + lowerReadingLines(set.readings);
-    std::fputs(qUtf8Printable(lines.join(QLatin1Char('\n')) + QLatin1Char('\n')), stdout);
+    const records::Values values = records::of(set);
+    if (command.format == Format::Csv) {
+        std::fputs(records::csvLine({}, records::fieldNames()).constData(), stdout);
+        std::fputs(records::csvLine({}, values).constData(), stdout);
+    } else if (command.format == Format::Json) {
+        std::fputs(records::jsonLine({}, {}, values).constData(), stdout);
+    } else {
+        const QStringList lines = QStringList{antennaLine(set.antenna)}
+                + upperReadingLines(set.readings) + lowerReadingLines(set.readings);
+        std::fputs(qUtf8Printable(lines.join(QLatin1Char('\n')) + QLatin1Char('\n')), stdout);
+    }
     return ExitOk;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/batch.h"
 #include "readings/antenna_request.h"
 
 #include <QString>
@@ -12,6 +13,8 @@ struct CommandLine
     std::optional<int> exitNow; // answered already: end with this status
     std::optional<SetAntenna> antenna; // set on both nomograms
     bool readings = false; // print the readings and end
+    Format format = Format::Text; // how readings are printed
+    QString batchFile; // answer the table in this file ("-": standard input) and end
     QString exportFile; // write the nomogram to this file and end
 };
 
@@ -22,8 +25,8 @@ enum ExitStatus { ExitOk = 0, ExitFailure = 1, ExitUnusable = 2 };
 // Needs the application object, for the user's language.
 CommandLine readCommandLine(int argc, char **argv);
 
-// Answers what needs no window: a mistake, help, the version, or the readings.
-// None when the program goes on to a window or an export.
+// Answers what needs no window: a mistake, help, the version, the readings, or a
+// table of antennas. None when the program goes on to a window or an export.
 std::optional<int> answerWithoutWindow(const CommandLine &command);
 
 // The program's one line on standard error: "beamwise: <message>".

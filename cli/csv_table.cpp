@@ -115,7 +115,8 @@ private:
     CsvTableOutcome outcome_;
 };
 
-CsvTableOutcome readTable(int fd, const CsvRecordHandler &onRecord)
+CsvTableOutcome readTable(int fd, const CsvRecordHandler &onRecord,
+                          const std::function<void()> &caughtUp)
 {
     TableParser table(onRecord);
     std::vector<char> block(blockSize);
@@ -135,6 +136,8 @@ CsvTableOutcome readTable(int fd, const CsvRecordHandler &onRecord)
     if (!table.feed(block.data(), marked ? 0 : size))
         return table.outcome();
     for (;;) {
+        if (caughtUp)
+            caughtUp();
         const ssize_t got = readBlock(fd, block.data(), blockSize);
         if (got < 0)
             return readFailure(errno);
@@ -147,7 +150,8 @@ CsvTableOutcome readTable(int fd, const CsvRecordHandler &onRecord)
 
 } // namespace
 
-CsvTableOutcome readCsvTable(const QString &path, const CsvRecordHandler &onRecord)
+CsvTableOutcome readCsvTable(const QString &path, const CsvRecordHandler &onRecord,
+                             const std::function<void()> &caughtUp)
 {
     const bool standardInput = path == QLatin1String("-");
     const int fd = standardInput
@@ -155,7 +159,7 @@ CsvTableOutcome readCsvTable(const QString &path, const CsvRecordHandler &onReco
             : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return readFailure(errno);
-    const CsvTableOutcome outcome = readTable(fd, onRecord);
+    const CsvTableOutcome outcome = readTable(fd, onRecord, caughtUp);
     if (!standardInput)
         ::close(fd);
     return outcome;

@@ -28,5 +28,7 @@ using CsvRecordHandler = std::function<bool(const QStringList &fields, qint64 li
 // Reads the RFC 4180 table in the file at path, or standard input for "-", handing
 // over each record as soon as its row has arrived, the header row first. Blank lines
 // are not records; a UTF-8 byte-order mark at the start is dropped; fields are read
-// as UTF-8 with the spaces around unquoted ones trimmed.
-CsvTableOutcome readCsvTable(const QString &path, const CsvRecordHandler &onRecord);
+// as UTF-8 with the spaces around unquoted ones trimmed. Before it waits for more of
+// the table, it calls caughtUp, if given: what was answered so far can go out then.
+CsvTableOutcome readCsvTable(const QString &path, const CsvRecordHandler &onRecord,
+                             const std::function<void()> &caughtUp = {});

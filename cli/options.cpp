@@ -49,6 +49,19 @@ Options::Options(QCommandLineParser &parser)
                         Words::tr("value")))
     , readings(option("readings",
                       Words::tr("Print the readings for the antenna and end, without a window.")))
+    , format(option("format",
+                    Words::tr("How readings are printed: text (the default), csv (a header line "
+                              "and a row) or json (one object), for example --readings --format "
+                              "json --diameter 1.2m --frequency 11.7GHz. Tables are answered in "
+                              "csv (the default) or json, one object a line."),
+                    Words::tr("format")))
+    , batch(option("batch",
+                   Words::tr("Read a CSV table of antennas from a file, or from standard input "
+                             "for -, and answer each row with its readings, for example --batch "
+                             "dishes.csv --format json. Its first line names the columns: any "
+                             "two of diameter, frequency, gain, beamwidth and far-field, and "
+                             "efficiency if you like; other columns are carried through."),
+                   Words::tr("file")))
     , exportTo(option("export",
                       Words::tr("Write the nomogram to a PDF, SVG or PNG file and end, without a "
                                 "window."),
@@ -58,7 +71,7 @@ Options::Options(QCommandLineParser &parser)
                                                "gain, beamwidth and far-field range."));
     for (const QCommandLineOption &quantity : quantities)
         parser.addOption(quantity);
-    parser.addOptions({efficiency, readings, exportTo});
+    parser.addOptions({efficiency, readings, format, batch, exportTo});
 }
 
 QString Options::name(QuantityKind kind) const

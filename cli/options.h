@@ -23,5 +23,5 @@ struct Options
 
     QCommandLineOption help, version;
     std::vector<QCommandLineOption> quantities; // in the order of QuantityKind
-    QCommandLineOption efficiency, readings, exportTo;
+    QCommandLineOption efficiency, readings, format, batch, exportTo;
 };

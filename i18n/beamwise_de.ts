@@ -71,6 +71,34 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>--format: “%1” is not a format: use text, csv or json</source>
+        <translation>--format: „%1“ ist kein Format: text, csv oder json verwenden</translation>
+    </message>
+    <message>
+        <source>--format says how readings are printed: give it with --readings or --batch</source>
+        <translation>--format legt fest, wie Ablesewerte ausgegeben werden: nur zusammen mit --readings oder --batch angeben</translation>
+    </message>
+    <message>
+        <source>--format text is for one antenna: a table is answered in csv or json</source>
+        <translation>--format text gilt für eine einzelne Antenne: Tabellen werden als csv oder json beantwortet</translation>
+    </message>
+    <message>
+        <source>--batch reads its antennas from the table: give it without --diameter, --frequency, --gain, --beamwidth, --far-field, --efficiency or --export</source>
+        <translation>--batch liest die Antennen aus der Tabelle: ohne --diameter, --frequency, --gain, --beamwidth, --far-field, --efficiency oder --export angeben</translation>
+    </message>
+    <message>
+        <source>How readings are printed: text (the default), csv (a header line and a row) or json (one object), for example --readings --format json --diameter 1.2m --frequency 11.7GHz. Tables are answered in csv (the default) or json, one object a line.</source>
+        <translation>Wie Ablesewerte ausgegeben werden: text (Voreinstellung), csv (eine Kopfzeile und eine Zeile) oder json (ein Objekt), zum Beispiel --readings --format json --diameter 1.2m --frequency 11.7GHz. Tabellen werden als csv (Voreinstellung) oder json beantwortet, ein Objekt je Zeile.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Read a CSV table of antennas from a file, or from standard input for -, and answer each row with its readings, for example --batch dishes.csv --format json. Its first line names the columns: any two of diameter, frequency, gain, beamwidth and far-field, and efficiency if you like; other columns are carried through.</source>
+        <translation>Eine CSV-Tabelle von Antennen aus einer Datei lesen, bei - von der Standardeingabe, und jede Zeile mit ihren Ablesewerten beantworten, zum Beispiel --batch dishes.csv --format json. Die erste Zeile benennt die Spalten: zwei beliebige von diameter, frequency, gain, beamwidth und far-field, nach Wunsch auch efficiency; andere Spalten werden unverändert übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>Dishscope</name>
@@ -503,6 +531,61 @@
     <message>
         <source>100 m, 2 km</source>
         <translation>100 m, 2 km</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Give only two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
+        <translation>In einer Zeile nur zwei von diameter, frequency, gain, beamwidth und far-field angeben.</translation>
+    </message>
+    <message>
+        <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
+        <translation>Gewinn und Halbwertsbreite legen dasselbe Produkt aus Durchmesser und Frequenz fest: Bitte nur eine der beiden Größen zusammen mit Durchmesser, Frequenz oder Fernfeldabstand angeben.</translation>
+    </message>
+    <message>
+        <source>Give two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
+        <translation>In einer Zeile zwei von diameter, frequency, gain, beamwidth und far-field angeben.</translation>
+    </message>
+    <message>
+        <source>two columns are named “%1”</source>
+        <translation>zwei Spalten heißen „%1“</translation>
+    </message>
+    <message>
+        <source>no column is named diameter, frequency, gain, beamwidth, far-field or efficiency: the first line must name the columns</source>
+        <translation>keine Spalte heißt diameter, frequency, gain, beamwidth, far-field oder efficiency: die erste Zeile muss die Spalten benennen</translation>
+    </message>
+    <message>
+        <source>This row has more cells than the table has columns.</source>
+        <translation>Diese Zeile hat mehr Zellen, als die Tabelle Spalten hat.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot read “%1”: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>ein hier geöffnetes Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that does not begin with one: quote the whole field and double the quotes in it</source>
+        <translation>ein Anführungszeichen steht in einem Feld, das nicht mit einem beginnt: das ganze Feld in Anführungszeichen setzen und die Anführungszeichen darin verdoppeln</translation>
+    </message>
+    <message>
+        <source>the table is empty: its first line must name the columns</source>
+        <translation>die Tabelle ist leer: ihre erste Zeile muss die Spalten benennen</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,34 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>--format: “%1” is not a format: use text, csv or json</source>
+        <translation>--format: «%1» no es un formato: use text, csv o json</translation>
+    </message>
+    <message>
+        <source>--format says how readings are printed: give it with --readings or --batch</source>
+        <translation>--format indica cómo se muestran las lecturas: indíquelo junto con --readings o --batch</translation>
+    </message>
+    <message>
+        <source>--format text is for one antenna: a table is answered in csv or json</source>
+        <translation>--format text es para una sola antena: las tablas se responden en csv o json</translation>
+    </message>
+    <message>
+        <source>--batch reads its antennas from the table: give it without --diameter, --frequency, --gain, --beamwidth, --far-field, --efficiency or --export</source>
+        <translation>--batch lee las antenas de la tabla: indíquelo sin --diameter, --frequency, --gain, --beamwidth, --far-field, --efficiency ni --export</translation>
+    </message>
+    <message>
+        <source>How readings are printed: text (the default), csv (a header line and a row) or json (one object), for example --readings --format json --diameter 1.2m --frequency 11.7GHz. Tables are answered in csv (the default) or json, one object a line.</source>
+        <translation>Cómo se muestran las lecturas: text (predeterminado), csv (una línea de encabezado y una fila) o json (un objeto), por ejemplo --readings --format json --diameter 1.2m --frequency 11.7GHz. Las tablas se responden en csv (predeterminado) o json, un objeto por línea.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>Read a CSV table of antennas from a file, or from standard input for -, and answer each row with its readings, for example --batch dishes.csv --format json. Its first line names the columns: any two of diameter, frequency, gain, beamwidth and far-field, and efficiency if you like; other columns are carried through.</source>
+        <translation>Leer una tabla CSV de antenas de un archivo, o de la entrada estándar con -, y responder a cada fila con sus lecturas, por ejemplo --batch dishes.csv --format json. Su primera línea nombra las columnas: dos cualesquiera de diameter, frequency, gain, beamwidth y far-field, y efficiency si se desea; las demás columnas se conservan tal cual.</translation>
+    </message>
 </context>
 <context>
     <name>Dishscope</name>
@@ -503,6 +531,61 @@
     <message>
         <source>100 m, 2 km</source>
         <translation>100 m; 2 km</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Give only two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
+        <translation>Indique solo dos de diameter, frequency, gain, beamwidth y far-field en cada fila.</translation>
+    </message>
+    <message>
+        <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
+        <translation>La ganancia y el ancho de haz fijan el mismo producto del diámetro por la frecuencia: indique solo uno de los dos junto con un diámetro, una frecuencia o una distancia de campo lejano.</translation>
+    </message>
+    <message>
+        <source>Give two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
+        <translation>Indique dos de diameter, frequency, gain, beamwidth y far-field en cada fila.</translation>
+    </message>
+    <message>
+        <source>two columns are named “%1”</source>
+        <translation>dos columnas se llaman «%1»</translation>
+    </message>
+    <message>
+        <source>no column is named diameter, frequency, gain, beamwidth, far-field or efficiency: the first line must name the columns</source>
+        <translation>ninguna columna se llama diameter, frequency, gain, beamwidth, far-field ni efficiency: la primera línea debe nombrar las columnas</translation>
+    </message>
+    <message>
+        <source>This row has more cells than the table has columns.</source>
+        <translation>Esta fila tiene más celdas que columnas la tabla.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot read “%1”: %2</source>
+        <translation>no se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>unas comillas abiertas aquí no se cierran nunca</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that does not begin with one: quote the whole field and double the quotes in it</source>
+        <translation>hay unas comillas dentro de un campo que no empieza por ellas: ponga todo el campo entre comillas y duplique las comillas que contiene</translation>
+    </message>
+    <message>
+        <source>the table is empty: its first line must name the columns</source>
+        <translation>la tabla está vacía: su primera línea debe nombrar las columnas</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
     </message>
 </context>
 </TS>

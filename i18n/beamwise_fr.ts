@@ -71,6 +71,34 @@
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>--format: “%1” is not a format: use text, csv or json</source>
+        <translation>--format&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un format&#xa0;: utilisez text, csv ou json</translation>
+    </message>
+    <message>
+        <source>--format says how readings are printed: give it with --readings or --batch</source>
+        <translation>--format indique comment afficher les valeurs lues&#xa0;: indiquez-le avec --readings ou --batch</translation>
+    </message>
+    <message>
+        <source>--format text is for one antenna: a table is answered in csv or json</source>
+        <translation>--format text vaut pour une seule antenne&#xa0;: un tableau reçoit sa réponse en csv ou en json</translation>
+    </message>
+    <message>
+        <source>--batch reads its antennas from the table: give it without --diameter, --frequency, --gain, --beamwidth, --far-field, --efficiency or --export</source>
+        <translation>--batch lit ses antennes dans le tableau&#xa0;: indiquez-le sans --diameter, --frequency, --gain, --beamwidth, --far-field, --efficiency ni --export</translation>
+    </message>
+    <message>
+        <source>How readings are printed: text (the default), csv (a header line and a row) or json (one object), for example --readings --format json --diameter 1.2m --frequency 11.7GHz. Tables are answered in csv (the default) or json, one object a line.</source>
+        <translation>Forme des valeurs lues&#xa0;: text (par défaut), csv (une ligne d&apos;en-tête et une ligne) ou json (un objet), par exemple --readings --format json --diameter 1.2m --frequency 11.7GHz. Les tableaux reçoivent leur réponse en csv (par défaut) ou en json, un objet par ligne.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>Read a CSV table of antennas from a file, or from standard input for -, and answer each row with its readings, for example --batch dishes.csv --format json. Its first line names the columns: any two of diameter, frequency, gain, beamwidth and far-field, and efficiency if you like; other columns are carried through.</source>
+        <translation>Lire un tableau CSV d&apos;antennes dans un fichier, ou sur l&apos;entrée standard pour -, et répondre à chaque ligne par ses valeurs lues, par exemple --batch dishes.csv --format json. Sa première ligne nomme les colonnes&#xa0;: deux au choix parmi diameter, frequency, gain, beamwidth et far-field, et efficiency si vous le souhaitez&#xa0;; les autres colonnes sont reprises telles quelles.</translation>
+    </message>
 </context>
 <context>
     <name>Dishscope</name>
@@ -503,6 +531,61 @@
     <message>
         <source>100 m, 2 km</source>
         <translation>100 m&#xa0;; 2 km</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Give only two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
+        <translation>Indiquez seulement deux valeurs parmi diameter, frequency, gain, beamwidth et far-field par ligne.</translation>
+    </message>
+    <message>
+        <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
+        <translation>Un gain et une ouverture fixent le même produit du diamètre par la fréquence&#xa0;: indiquez l&apos;un ou l&apos;autre avec un diamètre, une fréquence ou une distance de champ lointain.</translation>
+    </message>
+    <message>
+        <source>Give two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
+        <translation>Indiquez deux valeurs parmi diameter, frequency, gain, beamwidth et far-field par ligne.</translation>
+    </message>
+    <message>
+        <source>two columns are named “%1”</source>
+        <translation>deux colonnes s&apos;appellent «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>no column is named diameter, frequency, gain, beamwidth, far-field or efficiency: the first line must name the columns</source>
+        <translation>aucune colonne ne s&apos;appelle diameter, frequency, gain, beamwidth, far-field ou efficiency&#xa0;: la première ligne doit nommer les colonnes</translation>
+    </message>
+    <message>
+        <source>This row has more cells than the table has columns.</source>
+        <translation>Cette ligne a plus de cellules que le tableau n&apos;a de colonnes.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>cannot read “%1”: %2</source>
+        <translation>impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>des guillemets ouverts ici ne sont jamais refermés</translation>
+    </message>
+    <message>
+        <source>a quote stands inside a field that does not begin with one: quote the whole field and double the quotes in it</source>
+        <translation>des guillemets figurent dans un champ qui n&apos;en commence pas&#xa0;: mettez tout le champ entre guillemets et doublez ceux qu&apos;il contient</translation>
+    </message>
+    <message>
+        <source>the table is empty: its first line must name the columns</source>
+        <translation>le tableau est vide&#xa0;: sa première ligne doit nommer les colonnes</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
     </message>
 </context>
 </TS>

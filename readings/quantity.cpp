@@ -1,8 +1,8 @@
 #include "readings/quantity.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -15,7 +15,7 @@ struct Input
 
 struct Unit
 {
-    const char *name;
+    QString name;
     double perUnit;
 };
 
@@ -47,17 +47,43 @@ QString unitList(const Kind &kind)
 {
     QStringList names;
     for (const Unit &unit : kind.units)
-        names << QString::fromUtf8(unit.name);
+        names << unit.name;
     return names.size() == 1
             ? names.first()
             : Input::tr("%1 or %2")
                       .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
+// Plain digits with a decimal point are read straight away where the locale would
+// read them alike; a table of antennas reads many of them.
+std::optional<double> plainNumber(QStringView text, const QLocale &locale)
+{
+    char digits[32];
+    if (text.isEmpty() || text.size() >= qsizetype(sizeof digits))
+        return std::nullopt;
+    int points = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        points += c == u'.';
+        if ((!c.isDigit() && c != u'.') || c.unicode() > 0x7F || points > 1)
+            return std::nullopt;
+        digits[i] = char(c.unicode());
+    }
+    if (points == text.size() || (points && locale.decimalPoint() != QLatin1String(".")))
+        return std::nullopt;
+    double value = 0;
+    const auto [last, error] = std::from_chars(digits, digits + text.size(), value);
+    if (error != std::errc() || last != digits + text.size())
+        return std::nullopt;
+    return value;
+}
+
 // The user's way of writing numbers first; then a plain dot, for those whose
 // locale writes a comma.
-std::optional<double> readNumber(const QString &text, const QLocale &locale)
+std::optional<double> readNumber(QStringView text, const QLocale &locale)
 {
+    if (const std::optional<double> plain = plainNumber(text, locale))
+        return plain;
     for (const QLocale &l : {locale, QLocale::c()}) {
         bool ok = false;
         const double value = l.toDouble(text, &ok);
@@ -67,47 +93,51 @@ std::optional<double> readNumber(const QString &text, const QLocale &locale)
     return std::nullopt;
 }
 
+bool inUnit(QChar c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'%' || c == u'\u00B0';
+}
+
 ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
 {
-    const QString text = typed.trimmed();
+    const QStringView text = QStringView(typed).trimmed();
     // Words are looked up for a complaint only: a table of antennas reads many fields.
     const auto what = [&] { return Input::tr(kind.what); };
     const auto example = [&] { return Input::tr(kind.example); };
     if (text.isEmpty())
         return {std::nullopt, Input::tr("Type a %1, for example %2.").arg(what(), example())};
 
-    // The unit is the run of letters or the percent sign at the end.
-    static const QRegularExpression split(QStringLiteral("^(.*?)\\s*([A-Za-z%\u00B0]*)$"));
-    const QRegularExpressionMatch parts = split.match(text);
-    QString number = parts.captured(1);
-    const QString unitText = parts.captured(2);
+    // The unit is the run of letters, the percent or the degree sign at the end.
+    qsizetype end = text.size();
+    while (end > 0 && inUnit(text[end - 1]))
+        --end;
+    const QStringView number = text.left(end).trimmed(), unitText = text.mid(end);
 
     const Unit *unit = &kind.units.front();
     if (!unitText.isEmpty()) {
         unit = nullptr;
         for (const Unit &u : kind.units)
-            if (unitText.compare(QString::fromUtf8(u.name), Qt::CaseInsensitive) == 0)
+            if (unitText.compare(u.name, Qt::CaseInsensitive) == 0)
                 unit = &u;
         // "1e3" is a number, not 1 with a unit "e3"; a word alone is no number at all.
         if (!unit && number.isEmpty())
             return {std::nullopt,
                     Input::tr("\u201C%1\u201D is not a number: type a %2 as a number with %3, for "
                               "example %4.")
-                            .arg(text, what(), unitList(kind), example())};
+                            .arg(text.toString(), what(), unitList(kind), example())};
         if (!unit)
             return {std::nullopt,
                     Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
-                            .arg(unitText, what(), unitList(kind), example())};
+                            .arg(unitText.toString(), what(), unitList(kind), example())};
     }
     const std::optional<double> value = readNumber(number, locale);
     if (!value || !std::isfinite(*value))
         return {std::nullopt,
                 Input::tr("\u201C%1\u201D is not a number: type a %2 such as %3.")
-                        .arg(number.isEmpty() ? text : number, what(), example())};
+                        .arg((number.isEmpty() ? text : number).toString(), what(), example())};
     if (*value <= 0)
         return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(what())};
-    return {Quantity{*value * unit->perUnit, QString::fromUtf8(unit->name), unit->perUnit},
-            QString()};
+    return {Quantity{*value * unit->perUnit, unit->name, unit->perUnit}, QString()};
 }
 
 } // namespace
