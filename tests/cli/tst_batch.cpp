@@ -42,7 +42,7 @@ private slots:
         const QStringList columns{"site",      "Diameter",  "FREQUENCY", "gain",
                                   "beamwidth", "far-field", "efficiency"};
         const QList<QStringList> rows{{"a", "1.2 m", "11.7GHz", "", "", "", "60 %"},
-                                      {"b", "90cm", "", "30", "", "", ""},
+                                      {"b \"old\"", "90cm", "", "30", "", "", ""},
                                       {"c", "", "1420 MHz", "", "2\u00B0", "", "55"},
                                       {"d", "4 ft", "", "", "", "50 m", ""},
                                       {"e", "", "", "41.2 dBi", "", "118 m", "60"},
@@ -54,7 +54,8 @@ private slots:
         for (const char *lang : {"en_GB.UTF-8", "de_DE.UTF-8"}) {
             QByteArray text = columns.join(',').toUtf8() + '\n';
             for (const QStringList &row : rows)
-                text += '"' + row.join("\",\"").toUtf8() + "\"\n";
+                text += '"' + QStringList(row).replaceInStrings("\"", "\"\"").join("\",\"").toUtf8()
+                        + "\"\n";
             const Run batch =
                     run(BEAMWISE_BINARY, {"--batch", table(text), "--format", "json"}, lang);
             const QStringList records = batch.out.split('\n', Qt::SkipEmptyParts);
