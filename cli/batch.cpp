@@ -100,33 +100,26 @@ records::Values Table::answerRow(const QStringList &cells) const
 {
     if (cells.size() > names_.size())
         return records::refused(Words::tr("This row has more cells than the table has columns."));
-    QList<QuantityKind> kinds;
+    // The cells that are not empty are what the row gives.
+    const auto given = [&](int column) {
+        const QString cell = columns_[column] >= 0 ? cells.value(columns_[column]) : QString();
+        return cell.trimmed().isEmpty() ? std::nullopt : std::optional(cell);
+    };
+    TypedRequest typed;
     for (int c = 0; c < EfficiencyColumn; ++c)
-        if (columns_[c] >= 0 && !cells.value(columns_[c]).trimmed().isEmpty())
-            kinds << QuantityKind(c);
-    if (const PairBreach breach = pairBreach(kinds); breach != PairBreach::None)
-        return records::refused(breachText(breach));
-    QList<GivenQuantity> given;
-    for (QuantityKind kind : kinds) {
-        const ReadQuantity read = readQuantity(kind, cells.value(columns_[int(kind)]));
-        if (!read.quantity)
-            return records::refused(
-                    Words::tr("%1: %2").arg(names_[columns_[int(kind)]].trimmed(), read.error));
-        given << GivenQuantity{kind, *read.quantity};
-    }
-    std::optional<Quantity> efficiency;
-    const QString typed = cells.value(columns_[EfficiencyColumn]);
-    if (columns_[EfficiencyColumn] >= 0 && !typed.trimmed().isEmpty()) {
-        const ReadQuantity read = readEfficiency(typed);
-        if (!read.quantity)
-            return records::refused(Words::tr("%1: %2").arg(
-                    names_[columns_[EfficiencyColumn]].trimmed(), read.error));
-        efficiency = read.quantity;
-    }
-    const auto answered = answer({given[0], given[1], efficiency});
-    if (const auto *refusal = std::get_if<Refusal>(&answered))
+        if (const std::optional<QString> cell = given(c))
+            typed.quantities.append({QuantityKind(c), *cell});
+    typed.efficiency = given(EfficiencyColumn);
+    const auto answered = answer(typed);
+    const auto *refusal = std::get_if<Refusal>(&answered);
+    if (!refusal)
+        return records::of(std::get<SetAntenna>(answered));
+    if (refusal->breach != PairBreach::None)
+        return records::refused(breachText(refusal->breach));
+    if (!refusal->unread)
         return records::refused(refusal->sentence);
-    return records::of(std::get<SetAntenna>(answered));
+    const int column = columns_[refusal->field ? int(*refusal->field) : EfficiencyColumn];
+    return records::refused(Words::tr("%1: %2").arg(names_[column].trimmed(), refusal->sentence));
 }
 
 void Table::write(const QStringList &cells, const records::Values &values)

@@ -98,29 +98,24 @@ QString breachText(PairBreach breach)
 std::variant<std::optional<SetAntenna>, int> antennaOf(const QCommandLineParser &parser,
                                                        const Options &options)
 {
-    const QList<QuantityKind> kinds = options.quantitiesSet(parser);
-    if (kinds.isEmpty() && !parser.isSet(options.efficiency) && !parser.isSet(options.readings))
+    TypedRequest typed;
+    for (QuantityKind kind : options.quantitiesSet(parser))
+        typed.quantities.append({kind, parser.value(options.quantity(kind))});
+    if (parser.isSet(options.efficiency))
+        typed.efficiency = parser.value(options.efficiency);
+    if (typed.quantities.isEmpty() && !typed.efficiency && !parser.isSet(options.readings))
         return std::nullopt;
-    if (const PairBreach breach = pairBreach(kinds); breach != PairBreach::None)
-        return fail(breachText(breach));
-    QList<GivenQuantity> given;
-    for (QuantityKind kind : kinds) {
-        const ReadQuantity read = readQuantity(kind, parser.value(options.quantity(kind)));
-        if (!read.quantity)
-            return fail(Words::tr("%1: %2").arg(options.name(kind), read.error));
-        given.append({kind, *read.quantity});
-    }
-    std::optional<Quantity> efficiency;
-    if (parser.isSet(options.efficiency)) {
-        const ReadQuantity read = readEfficiency(parser.value(options.efficiency));
-        if (!read.quantity)
-            return fail(Words::tr("%1: %2").arg(QStringLiteral("--efficiency"), read.error));
-        efficiency = read.quantity;
-    }
-    const auto answered = answer({given[0], given[1], efficiency});
-    if (const auto *refusal = std::get_if<Refusal>(&answered))
+    const auto answered = answer(typed);
+    const auto *refusal = std::get_if<Refusal>(&answered);
+    if (!refusal)
+        return std::get<SetAntenna>(answered);
+    if (refusal->breach != PairBreach::None)
+        return fail(breachText(refusal->breach));
+    if (!refusal->unread)
         return fail(refusal->sentence);
-    return std::get<SetAntenna>(answered);
+    const QString field =
+            refusal->field ? options.name(*refusal->field) : QStringLiteral("--efficiency");
+    return fail(Words::tr("%1: %2").arg(field, refusal->sentence));
 }
 
 } // namespace

@@ -52,7 +52,7 @@ Options::Options(QCommandLineParser &parser)
     , format(option("format",
                     Words::tr("How readings are printed: text (the default), csv (a header line "
                               "and a row) or json (one object), for example --readings --format "
-                              "json --diameter 1.2m --frequency 11.7GHz. Tables are answered in "
+                              "csv --diameter 1m --frequency 10GHz. Tables are answered in "
                               "csv (the default) or json, one object a line."),
                     Words::tr("format")))
     , batch(option("batch",

@@ -88,8 +88,8 @@
         <translation>--batch liest die Antennen aus der Tabelle: ohne --diameter, --frequency, --gain, --beamwidth, --far-field, --efficiency oder --export angeben</translation>
     </message>
     <message>
-        <source>How readings are printed: text (the default), csv (a header line and a row) or json (one object), for example --readings --format json --diameter 1.2m --frequency 11.7GHz. Tables are answered in csv (the default) or json, one object a line.</source>
-        <translation>Wie Ablesewerte ausgegeben werden: text (Voreinstellung), csv (eine Kopfzeile und eine Zeile) oder json (ein Objekt), zum Beispiel --readings --format json --diameter 1.2m --frequency 11.7GHz. Tabellen werden als csv (Voreinstellung) oder json beantwortet, ein Objekt je Zeile.</translation>
+        <source>How readings are printed: text (the default), csv (a header line and a row) or json (one object), for example --readings --format csv --diameter 1m --frequency 10GHz. Tables are answered in csv (the default) or json, one object a line.</source>
+        <translation>Wie Ablesewerte ausgegeben werden: text (Voreinstellung), csv (eine Kopfzeile und eine Zeile) oder json (ein Objekt), zum Beispiel --readings --format csv --diameter 1m --frequency 10GHz. Tabellen werden als csv (Voreinstellung) oder json beantwortet, ein Objekt je Zeile.</translation>
     </message>
     <message>
         <source>format</source>

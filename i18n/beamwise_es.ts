@@ -88,8 +88,8 @@
         <translation>--batch lee las antenas de la tabla: indíquelo sin --diameter, --frequency, --gain, --beamwidth, --far-field, --efficiency ni --export</translation>
     </message>
     <message>
-        <source>How readings are printed: text (the default), csv (a header line and a row) or json (one object), for example --readings --format json --diameter 1.2m --frequency 11.7GHz. Tables are answered in csv (the default) or json, one object a line.</source>
-        <translation>Cómo se muestran las lecturas: text (predeterminado), csv (una línea de encabezado y una fila) o json (un objeto), por ejemplo --readings --format json --diameter 1.2m --frequency 11.7GHz. Las tablas se responden en csv (predeterminado) o json, un objeto por línea.</translation>
+        <source>How readings are printed: text (the default), csv (a header line and a row) or json (one object), for example --readings --format csv --diameter 1m --frequency 10GHz. Tables are answered in csv (the default) or json, one object a line.</source>
+        <translation>Cómo se muestran las lecturas: text (predeterminado), csv (una línea de encabezado y una fila) o json (un objeto), por ejemplo --readings --format csv --diameter 1m --frequency 10GHz. Las tablas se responden en csv (predeterminado) o json, un objeto por línea.</translation>
     </message>
     <message>
         <source>format</source>

@@ -88,8 +88,8 @@
         <translation>--batch lit ses antennes dans le tableau&#xa0;: indiquez-le sans --diameter, --frequency, --gain, --beamwidth, --far-field, --efficiency ni --export</translation>
     </message>
     <message>
-        <source>How readings are printed: text (the default), csv (a header line and a row) or json (one object), for example --readings --format json --diameter 1.2m --frequency 11.7GHz. Tables are answered in csv (the default) or json, one object a line.</source>
-        <translation>Forme des valeurs lues&#xa0;: text (par défaut), csv (une ligne d&apos;en-tête et une ligne) ou json (un objet), par exemple --readings --format json --diameter 1.2m --frequency 11.7GHz. Les tableaux reçoivent leur réponse en csv (par défaut) ou en json, un objet par ligne.</translation>
+        <source>How readings are printed: text (the default), csv (a header line and a row) or json (one object), for example --readings --format csv --diameter 1m --frequency 10GHz. Tables are answered in csv (the default) or json, one object a line.</source>
+        <translation>Forme des valeurs lues&#xa0;: text (par défaut), csv (une ligne d&apos;en-tête et une ligne) ou json (un objet), par exemple --readings --format csv --diameter 1m --frequency 10GHz. Les tableaux reçoivent leur réponse en csv (par défaut) ou en json, un objet par ligne.</translation>
     </message>
     <message>
         <source>format</source>

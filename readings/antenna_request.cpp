@@ -34,12 +34,14 @@ struct Ordered
 // The sentence for a quantity that cannot be set, in the terms it was typed in.
 Refusal refused(const OffScale &off, const Ordered &given, const QLocale &locale)
 {
-    return {PairBreach::None, offScaleText(off, given.of(off.kind), locale)};
+    return {PairBreach::None, false, {}, offScaleText(off, given.of(off.kind), locale)};
 }
 
 Refusal refused(const Reach &reach, const Ordered &given, const QLocale &locale)
 {
     return {PairBreach::None,
+            false,
+            {},
             reachText(reach, given.of(reach.kind), given.other(reach.kind), locale)};
 }
 
@@ -101,11 +103,35 @@ std::variant<SetAntenna, Refusal> answer(const AntennaRequest &request, const QL
 {
     if (const PairBreach breach = pairBreach({request.first.kind, request.second.kind});
         breach != PairBreach::None)
-        return Refusal{breach, {}};
+        return Refusal{breach, false, {}, {}};
     const bool inOrder = request.first.kind < request.second.kind;
     const Ordered given{inOrder ? request.first : request.second,
                         inOrder ? request.second : request.first};
     if (given.high.kind == Kind::Frequency)
         return placed(request, given, locale);
     return found(request, given, locale);
+}
+
+std::variant<SetAntenna, Refusal> answer(const TypedRequest &typed, const QLocale &locale)
+{
+    QList<QuantityKind> kinds;
+    for (const auto &[kind, text] : typed.quantities)
+        kinds << kind;
+    if (const PairBreach breach = pairBreach(kinds); breach != PairBreach::None)
+        return Refusal{breach, false, {}, {}};
+    QList<GivenQuantity> given;
+    for (const auto &[kind, text] : typed.quantities) {
+        const ReadQuantity read = readQuantity(kind, text, locale);
+        if (!read.quantity)
+            return Refusal{PairBreach::None, true, kind, read.error};
+        given << GivenQuantity{kind, *read.quantity};
+    }
+    std::optional<Quantity> efficiency;
+    if (typed.efficiency) {
+        const ReadQuantity read = readEfficiency(*typed.efficiency, locale);
+        if (!read.quantity)
+            return Refusal{PairBreach::None, true, {}, read.error};
+        efficiency = read.quantity;
+    }
+    return answer({given[0], given[1], efficiency}, locale);
 }

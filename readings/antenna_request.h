@@ -45,12 +45,29 @@ struct SetAntenna
 };
 
 // A request refused: a breach of the pair rules, or else the sentence that says why
-// the antenna cannot be set, naming the quantity it speaks of.
+// the antenna cannot be set, naming the quantity it speaks of. A field typed that
+// cannot be read is named by its kind, none for the efficiency, beside what is wrong
+// with it, so that each way in can name the field in its own terms.
 struct Refusal
 {
     PairBreach breach = PairBreach::None;
+    bool unread = false;
+    std::optional<QuantityKind> field;
     QString sentence;
 };
 
 std::variant<SetAntenna, Refusal> answer(const AntennaRequest &request,
+                                         const QLocale &locale = QLocale());
+
+// A request as typed: each quantity with its kind, in the order given, and the
+// efficiency if one was given.
+struct TypedRequest
+{
+    QList<std::pair<QuantityKind, QString>> quantities;
+    std::optional<QString> efficiency;
+};
+
+// Checks the pair rules on the kinds, then reads each field in the order given, then
+// answers; the numbers are read in the locale's way.
+std::variant<SetAntenna, Refusal> answer(const TypedRequest &typed,
                                          const QLocale &locale = QLocale());
