@@ -5,7 +5,7 @@
 #include "app/dishscope.h"
 #include "app/nomogram_commands.h"
 #include "app/sunken_panel.h"
-#include "cli/command_line.h"
+#include "cli/say.h"
 #include "print/print_door.h"
 #include "scales/module1.h"
 

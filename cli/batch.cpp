@@ -1,8 +1,7 @@
 #include "cli/batch.h"
 
-#include "cli/command_line.h"
 #include "cli/csv_table.h"
-#include "cli/records.h"
+#include "cli/say.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "cli/records.h"
 
-// How readings go out: as today's lines of text, or as records for machines.
-enum class Format { Text, Csv, Json };
+#include <QString>
 
 // Answers a table of antennas, a row at a time as it arrives, each with its record on
 // standard output in the order of the rows: CSV or JSON Lines. A row that cannot be

@@ -1,7 +1,7 @@
 #include "cli/command_line.h"
 
+#include "cli/batch.h"
 #include "cli/options.h"
-#include "cli/records.h"
 #include "print/print_door.h"
 
 #include <QCoreApplication>
@@ -119,11 +119,6 @@ std::variant<std::optional<SetAntenna>, int> antennaOf(const QCommandLineParser 
 }
 
 } // namespace
-
-void say(const QString &message)
-{
-    std::fprintf(stderr, "beamwise: %s\n", qUtf8Printable(message));
-}
 
 CommandLine readCommandLine(int argc, char **argv)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "cli/batch.h"
+#include "cli/records.h"
+#include "cli/say.h"
 #include "readings/antenna_request.h"
 
 #include <QString>
@@ -18,16 +19,9 @@ struct CommandLine
     QString exportFile; // write the nomogram to this file and end
 };
 
-// Exit statuses: 0 done, 1 a failure such as a file that cannot be written, 2 input
-// that cannot be used.
-enum ExitStatus { ExitOk = 0, ExitFailure = 1, ExitUnusable = 2 };
-
 // Needs the application object, for the user's language.
 CommandLine readCommandLine(int argc, char **argv);
 
 // Answers what needs no window: a mistake, help, the version, the readings, or a
 // table of antennas. None when the program goes on to a window or an export.
 std::optional<int> answerWithoutWindow(const CommandLine &command);
-
-// The program's one line on standard error: "beamwise: <message>".
-void say(const QString &message);

@@ -6,6 +6,9 @@
 #include <QList>
 #include <array>
 
+// How readings go out: as lines of text, or as records for machines.
+enum class Format { Text, Csv, Json };
+
 // The readings of one antenna as a record for spreadsheets and scripts: a fixed set of
 // fields, numbers in plain C (a dot for the decimal point, whatever the locale) with
 // the figures the readings print. A field without a value is empty.
