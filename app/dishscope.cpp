@@ -11,6 +11,7 @@
 #include "slide/slide_bar.h"
 #include "slide/slide_handlers.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -36,6 +37,16 @@ void setBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// A bundled PNG, read by the reader built into Qt. Left to guess the format, Qt
+// would first load every image format plugin installed (and the SVG library with
+// them) to ask each whether it reads the file.
+QPixmap bundled(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 // A picture at its natural size. Only the variant the screen uses is decoded: the
 // high-density one ("@2x") on screens of more than one device pixel per pixel.
 QPixmap picture(const QString &path, qreal ratio)
@@ -43,13 +54,13 @@ QPixmap picture(const QString &path, qreal ratio)
     if (ratio > 1) {
         QString dense = path;
         dense.insert(dense.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-        QPixmap pixmap(dense);
+        QPixmap pixmap = bundled(dense);
         if (!pixmap.isNull()) {
             pixmap.setDevicePixelRatio(2);
             return pixmap;
         }
     }
-    return QPixmap(path);
+    return bundled(path);
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)
