@@ -37,12 +37,12 @@ void setBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-// A bundled PNG, read by the reader built into Qt. Left to guess the format, Qt
-// would first load every image format plugin installed (and the SVG library with
-// them) to ask each whether it reads the file.
+// A bundled picture, read by the reader built into Qt for the format its name
+// ends in. Left to guess the format, Qt would first load every image format plugin
+// installed (and the SVG library with them) to ask each whether it reads the file.
 QPixmap bundled(const QString &path)
 {
-    QImageReader reader(path, "png");
+    QImageReader reader(path, path.section(QLatin1Char('.'), -1).toLatin1());
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }
@@ -139,7 +139,9 @@ void Dishscope::buildBottomRow()
 {
     const qreal ratio = devicePixelRatioF();
     picIco = placed(new QLabel(this), "picIco");
-    picIco->setPixmap(picture(QStringLiteral(":/icon.png"), ratio));
+    // The icon and the logo, shown from the start, are stored unpacked (BMP, PPM):
+    // unpacking a PNG would cost start-up more than building the rest of the window.
+    picIco->setPixmap(picture(QStringLiteral(":/icon.bmp"), ratio));
     picIco->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIco->setFocusPolicy(Qt::StrongFocus);
     picIco->hide();
@@ -184,7 +186,7 @@ void Dishscope::buildNomogramView()
     // Labels and marks first: the strips created after them lie in front, so of
     // each mark only the part above its strip shows.
     Image1 = placed(new QLabel(view), "Image1");
-    Image1->setPixmap(picture(QStringLiteral(":/logo.png"), devicePixelRatioF()));
+    Image1->setPixmap(picture(QStringLiteral(":/logo.ppm"), devicePixelRatioF()));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblDate = placed(new QLabel(view), "lblDate");
