@@ -11,6 +11,7 @@
 #include "slide/slide_bar.h"
 #include "slide/slide_handlers.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -36,6 +37,16 @@ void setBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// A bundled picture, read by the reader built into Qt for the format its name
+// ends in. Left to guess the format, Qt would first load every image format plugin
+// installed (and the SVG library with them) to ask each whether it reads the file.
+QPixmap bundled(const QString &path)
+{
+    QImageReader reader(path, path.section(QLatin1Char('.'), -1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 // A picture at its natural size. Only the variant the screen uses is decoded: the
 // high-density one ("@2x") on screens of more than one device pixel per pixel.
 QPixmap picture(const QString &path, qreal ratio)
@@ -43,13 +54,13 @@ QPixmap picture(const QString &path, qreal ratio)
     if (ratio > 1) {
         QString dense = path;
         dense.insert(dense.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-        QPixmap pixmap(dense);
+        QPixmap pixmap = bundled(dense);
         if (!pixmap.isNull()) {
             pixmap.setDevicePixelRatio(2);
             return pixmap;
         }
     }
-    return QPixmap(path);
+    return bundled(path);
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)
@@ -128,7 +139,9 @@ void Dishscope::buildBottomRow()
 {
     const qreal ratio = devicePixelRatioF();
     picIco = placed(new QLabel(this), "picIco");
-    picIco->setPixmap(picture(QStringLiteral(":/icon.png"), ratio));
+    // The icon and the logo, shown from the start, are stored unpacked (BMP, PPM):
+    // unpacking a PNG would cost start-up more than building the rest of the window.
+    picIco->setPixmap(picture(QStringLiteral(":/icon.bmp"), ratio));
     picIco->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIco->setFocusPolicy(Qt::StrongFocus);
     picIco->hide();
@@ -173,7 +186,7 @@ void Dishscope::buildNomogramView()
     // Labels and marks first: the strips created after them lie in front, so of
     // each mark only the part above its strip shows.
     Image1 = placed(new QLabel(view), "Image1");
-    Image1->setPixmap(picture(QStringLiteral(":/logo.png"), devicePixelRatioF()));
+    Image1->setPixmap(picture(QStringLiteral(":/logo.ppm"), devicePixelRatioF()));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblDate = placed(new QLabel(view), "lblDate");
