@@ -178,7 +178,9 @@ Reach Search::reach() const
             first = bars::Maximum + 1;
         if (slope == 0)
             return;
-        const auto [from, to] = std::minmax((low - atMinimum) / slope, (high - atMinimum) / slope);
+        // By value: std::minmax of two temporaries would hand back references to them.
+        const auto [from, to] =
+                std::minmax({(low - atMinimum) / slope, (high - atMinimum) / slope});
         first = std::max(first, bars::Minimum + from);
         last = std::min(last, bars::Minimum + to);
     };
@@ -213,7 +215,7 @@ Reach Search::settledReach(int first, int last) const
         ++last;
     if (first > last || !sets(first) || !sets(last))
         return {wanted_, HUGE_VAL, -HUGE_VAL};
-    const auto [low, high] = std::minmax(*wantedAt(first), *wantedAt(last));
+    const auto [low, high] = std::minmax({*wantedAt(first), *wantedAt(last)});
     return {wanted_, low, high};
 }
 
