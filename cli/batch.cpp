@@ -4,7 +4,6 @@
 #include "cli/say.h"
 
 #include <QCoreApplication>
-#include <cstdio>
 
 namespace {
 
@@ -43,13 +42,13 @@ public:
     { }
 
     bool take(const QStringList &cells, qint64 line);
-    void flush() { std::fflush(stdout); }
+    bool flush() { return flushed(); }
     int finish(const CsvTableOutcome &outcome, const QString &path);
 
 private:
     QString header(const QStringList &names);
     records::Values answerRow(const QStringList &cells) const;
-    void write(const QStringList &cells, const records::Values &values);
+    bool write(const QStringList &cells, const records::Values &values);
 
     Format format_;
     QStringList names_;
@@ -62,10 +61,8 @@ private:
 
 bool Table::take(const QStringList &cells, qint64 line)
 {
-    if (!names_.isEmpty()) {
-        write(cells, answerRow(cells));
-        return true;
-    }
+    if (!names_.isEmpty())
+        return write(cells, answerRow(cells));
     unusable_ = header(cells);
     unusableLine_ = line;
     if (!unusable_.isEmpty())
@@ -74,7 +71,7 @@ bool Table::take(const QStringList &cells, qint64 line)
     for (const QString &name : names_)
         utf8Names_ << name.toUtf8();
     if (format_ == Format::Csv)
-        std::fputs(records::csvLine(utf8Names_, records::fieldNames()).constData(), stdout);
+        return print(records::csvLine(utf8Names_, records::fieldNames()));
     return true;
 }
 
@@ -121,7 +118,7 @@ records::Values Table::answerRow(const QStringList &cells) const
     return records::refused(Words::tr("%1: %2").arg(names_[column].trimmed(), refusal->sentence));
 }
 
-void Table::write(const QStringList &cells, const records::Values &values)
+bool Table::write(const QStringList &cells, const records::Values &values)
 {
     anyRefused_ = anyRefused_ || !values.back().isEmpty();
     // Every column of the header, each with its cell or an empty one.
@@ -130,12 +127,14 @@ void Table::write(const QStringList &cells, const records::Values &values)
         carried[i] = cells[i].toUtf8();
     const QByteArray line = format_ == Format::Json ? records::jsonLine(utf8Names_, carried, values)
                                                     : records::csvLine(carried, values);
-    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
+    return print(line);
 }
 
 int Table::finish(const CsvTableOutcome &outcome, const QString &path)
 {
-    flush();
+    // Records that could not be written end the table before anything else is said.
+    if (!flush())
+        return delivered(ExitFailure);
     const auto refuse = [&](qint64 line, const QString &why) {
         say(Words::tr("%1, line %2: %3").arg(path, QString::number(line), why));
         return ExitUnusable;

@@ -5,7 +5,6 @@
 #include "print/print_door.h"
 
 #include <QCoreApplication>
-#include <cstdio>
 
 namespace {
 
@@ -29,10 +28,8 @@ std::optional<int> parsed(QCommandLineParser &parser, const Options &options, in
     if (!parser.parse(arguments))
         return fail(Words::tr("%1 (see beamwise --help)").arg(parser.errorText()));
     if (parser.isSet(options.help) || parser.isSet(options.version)) {
-        std::fputs(qUtf8Printable(parser.isSet(options.help) ? parser.helpText()
-                                                             : QStringLiteral("beamwise 2.4\n")),
-                   stdout);
-        return ExitOk;
+        print(parser.isSet(options.help) ? parser.helpText().toUtf8() : "beamwise 2.4\n");
+        return delivered(ExitOk);
     }
     if (!parser.positionalArguments().isEmpty())
         return fail(Words::tr("unexpected argument \u201C%1\u201D (see beamwise --help)")
@@ -158,14 +155,13 @@ std::optional<int> answerWithoutWindow(const CommandLine &command)
     const SetAntenna &set = *command.antenna;
     const records::Values values = records::of(set);
     if (command.format == Format::Csv) {
-        std::fputs(records::csvLine({}, records::fieldNames()).constData(), stdout);
-        std::fputs(records::csvLine({}, values).constData(), stdout);
+        print(records::csvLine({}, records::fieldNames()) + records::csvLine({}, values));
     } else if (command.format == Format::Json) {
-        std::fputs(records::jsonLine({}, {}, values).constData(), stdout);
+        print(records::jsonLine({}, {}, values));
     } else {
         const QStringList lines = QStringList{antennaLine(set.antenna)}
                 + upperReadingLines(set.readings) + lowerReadingLines(set.readings);
-        std::fputs(qUtf8Printable(lines.join(QLatin1Char('\n')) + QLatin1Char('\n')), stdout);
+        print((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
     }
-    return ExitOk;
+    return delivered(ExitOk);
 }

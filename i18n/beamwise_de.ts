@@ -99,6 +99,10 @@
         <source>Read a CSV table of antennas from a file, or from standard input for -, and answer each row with its readings, for example --batch dishes.csv --format json. Its first line names the columns: any two of diameter, frequency, gain, beamwidth and far-field, and efficiency if you like; other columns are carried through.</source>
         <translation>Eine CSV-Tabelle von Antennen aus einer Datei lesen, bei - von der Standardeingabe, und jede Zeile mit ihren Ablesewerten beantworten, zum Beispiel --batch dishes.csv --format json. Die erste Zeile benennt die Spalten: zwei beliebige von diameter, frequency, gain, beamwidth und far-field, nach Wunsch auch efficiency; andere Spalten werden unverändert übernommen.</translation>
     </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>Standardausgabe kann nicht beschrieben werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Dishscope</name>

@@ -99,6 +99,10 @@
         <source>Read a CSV table of antennas from a file, or from standard input for -, and answer each row with its readings, for example --batch dishes.csv --format json. Its first line names the columns: any two of diameter, frequency, gain, beamwidth and far-field, and efficiency if you like; other columns are carried through.</source>
         <translation>Leer una tabla CSV de antenas de un archivo, o de la entrada estándar con -, y responder a cada fila con sus lecturas, por ejemplo --batch dishes.csv --format json. Su primera línea nombra las columnas: dos cualesquiera de diameter, frequency, gain, beamwidth y far-field, y efficiency si se desea; las demás columnas se conservan tal cual.</translation>
     </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
 </context>
 <context>
     <name>Dishscope</name>

@@ -99,6 +99,10 @@
         <source>Read a CSV table of antennas from a file, or from standard input for -, and answer each row with its readings, for example --batch dishes.csv --format json. Its first line names the columns: any two of diameter, frequency, gain, beamwidth and far-field, and efficiency if you like; other columns are carried through.</source>
         <translation>Lire un tableau CSV d&apos;antennes dans un fichier, ou sur l&apos;entrée standard pour -, et répondre à chaque ligne par ses valeurs lues, par exemple --batch dishes.csv --format json. Sa première ligne nomme les colonnes&#xa0;: deux au choix parmi diameter, frequency, gain, beamwidth et far-field, et efficiency si vous le souhaitez&#xa0;; les autres colonnes sont reprises telles quelles.</translation>
     </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>Dishscope</name>
