@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include <sys/resource.h>
-#include <unistd.h>
 
 // Export as users run it from the command line, with no display: vector files
 // whose strokes stand at the strips' exact twips, a page at true size with its
@@ -54,27 +53,35 @@ private slots:
                              placementOf("picPICA").left
                                      + readings::UpperDiameter.position(diameter)},
                   {"picPICH", "picPICG",
-                   placementOf("picPICH").left + readings::LowerFrequency.position(frequency)}}) {
-                const auto near = [at = at](double x) { return std::abs(x - at) <= 0.1; };
-                QVERIFY2(std::count_if(ticks.begin(), ticks.end(), near) == 2, over);
-                QVERIFY(std::any_of(ticks.find(placementOf(over).top), ticks.end(), near));
-                QVERIFY(std::any_of(ticks.find(placementOf(under).top), ticks.end(), near));
-            }
+                   placementOf("picPICH").left + readings::LowerFrequency.position(frequency)}})
+                for (const char *strip : {over, under}) {
+                    const QList<double> own = ticks.values(placementOf(strip).top);
+                    QVERIFY2(std::count_if(own.begin(), own.end(),
+                                           [at = at](double x) { return std::abs(x - at) <= 0.1; })
+                                     == 1,
+                             strip);
+                }
         }
     }
 
+    // A page of the user's paper, A4 or letter, whose footer has the readings and today's
+    // date in the user's language; a PNG at 300 dpi of the view less its frame.
     void pdfPageAndPng()
     {
-        for (auto [lang, size] : {std::pair{"en_GB.UTF-8", "595 x 842 pts (A4)"},
+        const QString pdf = dir.filePath("nomogram.pdf");
+        for (auto [lang, size] : {std::pair{"de_DE.UTF-8", "595 x 842 pts (A4)"},
+                                  {"en_GB.UTF-8", "595 x 842 pts (A4)"},
                                   {"en_US.UTF-8", "612 x 792 pts (letter)"}}) {
-            const QString pdf = dir.filePath("nomogram.pdf");
             QCOMPARE(run(BEAMWISE_BINARY, {"--export", pdf, "--diameter", "1", "--frequency", "10"},
                          lang)
                              .status,
                      0);
             QVERIFY(run("pdfinfo", {pdf}).out.contains(size));
+            const QString today = QLocale(QString(lang).section('.', 0, 0))
+                                          .toString(QDate::currentDate(), "d MMM yyyy");
+            QVERIFY2(run("pdftotext", {pdf, "-"}).out.contains('\n' + today + '\n'), lang);
         }
-        const QString words = run("pdftotext", {"-layout", dir.filePath("nomogram.pdf"), "-"}).out;
+        const QString words = run("pdftotext", {"-layout", pdf, "-"}).out;
         for (const char *expected :
              {"Antenna Diameter (metres)", "Far Field Range", "Beamwidth (degrees)", "10,000",
               "Antenna: 1 m at 10 GHz", "Gain at 100 % efficiency: 40.5 dBi",
@@ -92,20 +99,13 @@ private slots:
                  std::pair(qRound(300 / 0.0254), qRound(300 / 0.0254)));
     }
 
-    // A failed write names the file and the system's reason in one line, and leaves the
-    // folder as it was: an old file byte for byte, no new or temporary file.
+    // A failed write (a folder that is not there, a file that cannot grow, as on a full
+    // disk) names the file and the system's reason in one line, and leaves the folder as
+    // it was: an old file byte for byte, no new or temporary file.
     void failuresKeepEveryFile()
     {
         QTemporaryDir folder;
         QDir disk(folder.path());
-        const bool root = geteuid() == 0; // a small disk of its own, to fill
-        if (root)
-            QCOMPARE(run("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", folder.path()}).status,
-                     0);
-        const auto unmount = qScopeGuard([&] {
-            if (root)
-                run("umount", {folder.path()});
-        });
         const auto check = [&](
                                    const QString &file, int status, const QString &reason,
                                    const std::function<void()> &inChild = [] {}) {
@@ -116,7 +116,7 @@ private slots:
             QVERIFY2(done.err.startsWith("beamwise: ") && done.err.endsWith(reason + "\n")
                              && done.err.count('\n') == 1,
                      qPrintable(done.err));
-            QVERIFY(status == 2 || done.err.contains(file));
+            QVERIFY(done.err.contains(status == 2 ? QFileInfo(file).fileName() : file));
             QCOMPARE(disk.entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
             QCOMPARE(contents(file), kept);
         };
@@ -134,14 +134,6 @@ private slots:
             check(file, 1, "File too large", limit);
             check(disk.filePath(QString("new.") + type), 1, "File too large", limit);
         }
-        if (!root)
-            QSKIP("a full disk needs a small tmpfs of its own, mounted as root");
-        QFile filler(disk.filePath("filler"));
-        filler.open(QIODevice::WriteOnly);
-        while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) { }
-        filler.close();
-        for (const char *type : {"pdf", "svg", "png"})
-            check(disk.filePath(QString("keep.") + type), 1, "No space left on device");
     }
 
     // Without the printing and export module beside it, or with a file there that is no
