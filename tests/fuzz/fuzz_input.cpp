@@ -1,15 +1,14 @@
 #include "cli/command_line.h"
-#include "readings/figures.h"
 #include "readings/quantity.h"
 
 #include <QCoreApplication>
 #include <cmath>
-#include <cstdint>
 #include <vector>
 
 // Anything a user may type into a field, or give the program as its arguments, one
-// argument a line. Every answer is a value inside its range or a sentence saying
-// why not, and what the program prints of a value reads back as that value.
+// argument a line. Every answer is a value inside its range or a sentence saying why
+// not, a value as the program writes it back reads as that value, and the command line
+// ends with a status it documents or an antenna whose bars it can set.
 
 namespace {
 
@@ -17,37 +16,6 @@ void require(bool holds)
 {
     if (!holds)
         __builtin_trap();
-}
-
-bool near(double a, double b, double relative)
-{
-    return std::abs(a - b) <= relative * std::abs(b);
-}
-
-void readField(const QString &text, const QLocale &locale)
-{
-    for (int kind = 0; kind <= 5; ++kind) { // the five quantities, then the efficiency
-        const auto reader = [&](const QString &t) {
-            return kind == 5 ? readEfficiency(t, locale)
-                             : readQuantity(QuantityKind(kind), t, locale);
-        };
-        const ReadQuantity read = reader(text);
-        require(read.quantity.has_value() == read.error.isEmpty());
-        if (!read.quantity)
-            continue;
-        const Quantity &q = *read.quantity;
-        require(std::isfinite(q.value) && q.value > 0);
-        require(kind != 5 || (q.value >= 10 && q.value <= 100));
-        // As typed exactly; as a reading, or the end of a reach rounded outwards, to
-        // within one step of the third figure.
-        const ReadQuantity typed = reader(q.typed(locale));
-        require(typed.quantity && near(typed.quantity->value, q.value, 1e-12));
-        for (const QString &shown : {threeFigures(q.inTypedUnit(q.value), locale) + q.unit,
-                                     q.inUnit(q.value, Quantity::Up, locale) + q.unit}) {
-            const ReadQuantity back = reader(shown);
-            require(kind == 5 || (back.quantity && near(back.quantity->value, q.value, 1e-2)));
-        }
-    }
 }
 
 } // namespace
@@ -62,10 +30,22 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    for (const QLocale &locale :
-         {QLocale(QLocale::English, QLocale::UnitedKingdom),
-          QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France)})
-        readField(text, locale);
+    for (const QLocale locale : {QLocale("en_GB"), QLocale("de_DE"), QLocale("fr_FR")})
+        for (int kind = 0; kind <= 5; ++kind) { // the five quantities, then the efficiency
+            const auto read = [&](const QString &t) {
+                return kind == 5 ? readEfficiency(t, locale)
+                                 : readQuantity(QuantityKind(kind), t, locale);
+            };
+            const ReadQuantity typed = read(text);
+            require(typed.quantity.has_value() == typed.error.isEmpty());
+            if (!typed.quantity)
+                continue;
+            const double value = typed.quantity->value;
+            require(std::isfinite(value) && value > 0
+                    && (kind != 5 || (value >= 10 && value <= 100)));
+            const ReadQuantity back = read(typed.quantity->typed(locale));
+            require(back.quantity && std::abs(back.quantity->value - value) <= 1e-12 * value);
+        }
 
     std::vector<QByteArray> arguments{"beamwise"};
     for (const QString &argument : text.split(QLatin1Char('\n')))
@@ -75,9 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         argv.push_back(argument.data());
     const CommandLine command = readCommandLine(int(argv.size()), argv.data());
     const BarValues values = command.antenna ? command.antenna->values : BarValues{0, 0};
-    require(command.exitNow
-            || (values.upper >= 0 && values.upper <= 32767 && values.lower >= 0
-                && values.lower <= 32767));
-    require(!command.exitNow || *command.exitNow == ExitOk || *command.exitNow == ExitUnusable);
+    require(command.exitNow ? *command.exitNow == ExitOk || *command.exitNow == ExitUnusable
+                            : values.upper >= 0 && values.upper <= 32767 && values.lower >= 0
+                            && values.lower <= 32767);
     return 0;
 }

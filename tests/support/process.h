@@ -19,7 +19,7 @@ inline bool write(const QString &file, const QByteArray &bytes)
 
 // A program run to its end as from a text console: no display, no platform chosen,
 // in the language given ("de_DE.UTF-8", or settings such as "LANGUAGE=fr
-// LANG=de_DE.UTF-8"), with what it reads on its standard input.
+// LANG=de_DE.UTF-8").
 struct Run
 {
     int status;
@@ -27,7 +27,7 @@ struct Run
 };
 inline Run run(
         const QString &program, const QStringList &arguments, const QString &lang = "en_GB.UTF-8",
-        const std::function<void()> &inChild = [] {}, const QByteArray &input = {})
+        const std::function<void()> &inChild = [] {})
 {
     QProcess process;
     process.setChildProcessModifier(inChild);
@@ -38,8 +38,13 @@ inline Run run(
                            setting.section('=', -1));
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    process.write(input);
-    process.closeWriteChannel();
     process.waitForFinished();
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// Whether the program said one line on standard error, in its own voice, with these words.
+inline bool saidOnce(const Run &done, const QString &words)
+{
+    return done.err.startsWith("beamwise: ") && done.err.contains(words)
+            && done.err.count('\n') == 1;
 }

@@ -8,7 +8,6 @@
 #include "app/set_antenna_dialog.h"
 #include "readings/layout.h"
 #include "readings/scale_rules.h"
-#include "scales/errors.h"
 #include "scales/module1.h"
 #include "scales/scale_strip.h"
 #include "scales/twips.h"
