@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    for (const QLocale locale : {QLocale("en_GB"), QLocale("de_DE"), QLocale("fr_FR")})
+    for (const QLocale &locale : {QLocale("en_GB"), QLocale("de_DE"), QLocale("fr_FR")})
         for (int kind = 0; kind <= 5; ++kind) { // the five quantities, then the efficiency
             const auto read = [&](const QString &t) {
                 return kind == 5 ? readEfficiency(t, locale)
