@@ -31,6 +31,40 @@ double microsecondsPerStep(Step step)
     return best;
 }
 
+// Moving one bare widget by a pixel, with its repaint; -1 if its window never showed.
+double bareWidgetMove()
+{
+    QWidget bare;
+    bare.setFixedSize(662, 622);
+    QWidget box(&bare);
+    box.setAutoFillBackground(true);
+    box.setGeometry(100, 100, 573, 41);
+    bare.show();
+    if (!QTest::qWaitForWindowExposed(&bare))
+        return -1;
+    return microsecondsPerStep([&](int i) {
+        box.move(100 + i % 2, 100);
+        QCoreApplication::processEvents();
+    });
+}
+
+// The slide bar's steps made by a bare scroll bar of its size, in a window of its own.
+double bareScrollBarStep(const QScrollBar &like)
+{
+    QWidget plain;
+    plain.setFixedSize(662, 622);
+    QScrollBar bar(Qt::Horizontal, &plain);
+    bar.setGeometry(like.geometry());
+    bar.setRange(like.minimum(), like.maximum());
+    plain.show();
+    if (!QTest::qWaitForWindowExposed(&plain))
+        return -1;
+    return microsecondsPerStep([&](int i) {
+        bar.setValue(16380 + (i % 2 ? 10 : -10) * (i % 50));
+        QCoreApplication::processEvents();
+    });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -51,32 +85,9 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
     });
 
-    QWidget bare;
-    bare.setFixedSize(662, 622);
-    QWidget box(&bare);
-    box.setAutoFillBackground(true);
-    box.setGeometry(100, 100, 573, 41);
-    bare.show();
-    if (!QTest::qWaitForWindowExposed(&bare))
+    const double move = bareWidgetMove(), bareStep = bareScrollBarStep(*window.scrSCROLL);
+    if (move < 0 || bareStep < 0)
         return 1;
-    const double move = microsecondsPerStep([&](int i) {
-        box.move(100 + i % 2, 100);
-        QCoreApplication::processEvents();
-    });
-
-    // The same steps of a bare scroll bar of the slide bar's size, in a window of its own.
-    QWidget plain;
-    plain.setFixedSize(662, 622);
-    QScrollBar bar(Qt::Horizontal, &plain);
-    bar.setGeometry(window.scrSCROLL->geometry());
-    bar.setRange(window.scrSCROLL->minimum(), window.scrSCROLL->maximum());
-    plain.show();
-    if (!QTest::qWaitForWindowExposed(&plain))
-        return 1;
-    const double bareStep = microsecondsPerStep([&](int i) {
-        bar.setValue(16380 + (i % 2 ? 10 : -10) * (i % 50));
-        QCoreApplication::processEvents();
-    });
 
     std::printf("one slide step with its repaint: %.1f us (goal < 2000 us)\n", slide);
     std::printf("one bare widget move with its repaint: %.1f us\n", move);

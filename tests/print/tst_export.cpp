@@ -88,8 +88,8 @@ private slots:
                       module = disk.filePath("beamwise_print.so");
         const auto check = [&](
                                    const QString &file, int status, const QString &reason,
-                                   const std::function<void()> &inChild = [] {},
-                                   const QString &beamwise = BEAMWISE_BINARY) {
+                                   const QString &beamwise = BEAMWISE_BINARY,
+                                   const std::function<void()> &inChild = [] {}) {
             const QStringList before = disk.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
             const QByteArray kept = contents(file);
             const Run done = run(beamwise, {"--export", file}, "en_GB.UTF-8", inChild);
@@ -110,20 +110,17 @@ private slots:
             const rlimit small{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &small);
         };
-        for (const char *type : {"pdf", "svg", "png"}) {
-            const QString file = disk.filePath(QString("keep.") + type);
-            QVERIFY(exported(file));
-            check(file, 1, named(QString("keep.") + type, "File too large"), limit);
-            check(disk.filePath(QString("new.") + type), 1,
-                  named(QString("new.") + type, "File too large"), limit);
+        for (const QString type : {"pdf", "svg", "png"}) {
+            QVERIFY(exported(disk.filePath("keep." + type)));
+            for (const QString &name : {"keep." + type, "new." + type})
+                check(disk.filePath(name), 1, named(name, "File too large"), BEAMWISE_BINARY,
+                      limit);
         }
         // Beside a copy of the program, the module is missing, then a file that is no module.
         QVERIFY(QFile::copy(BEAMWISE_BINARY, program));
-        check(
-                disk.filePath("keep.pdf"), 1, "beamwise_print.so\u201D is missing", [] {}, program);
+        check(disk.filePath("keep.pdf"), 1, "beamwise_print.so\u201D is missing", program);
         QVERIFY(write(module, "no library"));
-        check(
-                disk.filePath("keep.pdf"), 1, ")", [] {}, program);
+        check(disk.filePath("keep.pdf"), 1, ")", program);
         QVERIFY(saidOnce(run(program, {"--export", disk.filePath("keep.pdf")}), module));
     }
 };

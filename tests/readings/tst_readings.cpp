@@ -152,6 +152,39 @@ void checkFigures(const SetAntenna &s)
              qPrintable(line));
 }
 
+// One want with one given, in both orders, checked by what its answer says; tallied as
+// found, out of reach or off a scale.
+void checkWant(K wanted, const QString &w, K given, const QString &other, QMap<QString, int> &tally)
+{
+    const Answer a = ask(wanted, w, given, other, "60");
+    const QString sentence = said(a);
+    QCOMPARE(said(ask(given, other, wanted, w, "60")), sentence);
+    if (const auto *s = std::get_if<SetAntenna>(&a)) {
+        QCOMPARE(threeFigures(valueOf(*s, wanted), C), threeFigures(typed(wanted, w).value, C));
+        const double givenValue = typed(given, other).value;
+        QVERIFY(std::abs(valueOf(*s, given) / givenValue - 1) <= (given == K::FarField ? 3e-4 : 0));
+        QCOMPARE(s->antenna.diameterFound, given != K::Diameter && wanted != K::Diameter);
+        QCOMPARE(s->antenna.frequencyFound, given != K::Frequency && wanted != K::Frequency);
+        if (wanted == K::Frequency)
+            checkStandTogether(*s);
+        checkFigures(*s);
+        ++tally["found"];
+    } else if (sentence.contains(" is off the ")) {
+        // Whichever of the two is off its scale is named.
+        const bool namesWant = sentence.startsWith(typed(wanted, w).typed(C) + ' ');
+        QVERIFY(namesWant ? !Scales[int(wanted)]->holds(typed(wanted, w).value)
+                          : !Scales[int(given)]->holds(typed(given, other).value));
+        checkOffScale(sentence, namesWant ? wanted : given, namesWant ? w : other);
+        ++tally["off"];
+    } else if (sentence.contains(" no ")) {
+        QVERIFY2(sentence.endsWith(" with " + typed(given, other).typed(C) + "."),
+                 qPrintable(sentence));
+    } else {
+        checkReach(sentence, wanted, w, given, other);
+        ++tally["reached"];
+    }
+}
+
 } // namespace
 
 class ReadingsTest : public QObject
@@ -176,9 +209,7 @@ private slots:
                 {0, "25.4 mm", 0.0254},
                 {0, "4 FT", 1.2192},
                 {0, "1e2 in", 2.54},
-                {0, "1,2 m", 1.2, "", "de_DE"},
                 {0, "1.2", 1.2, "", "de_DE"},
-                {1, "900 mhz", 0.9},
                 {1, "5 KHZ", 5e-6},
                 {1, "2,400,000,000 Hz", 2.4},
                 {3, "2\u00B0", 2},
@@ -234,45 +265,15 @@ private slots:
                              && std::abs(std::log10(antenna->antenna.frequency.value / 11.7))
                                      < 0.004,
                      qPrintable(said(one)));
-            int found = 0, reached = 0, off = 0;
+            QMap<QString, int> tally;
             const ScaleRule &scale = *Scales[int(wanted)];
             for (const QString &other : givens[int(given)])
                 for (double want = wanted == K::Gain ? 1 : scale.low * 0.5;
                      want <= scale.high * 1.5 && !QTest::currentTestFailed();
-                     want = threeFigures(want * 1.37, C).toDouble()) {
-                    const QString w = threeFigures(want, C) + Units[int(wanted)];
-                    const Answer a = ask(wanted, w, given, other, "60");
-                    const QString sentence = said(a);
-                    QCOMPARE(said(ask(given, other, wanted, w, "60")), sentence);
-                    if (const auto *s = std::get_if<SetAntenna>(&a)) {
-                        QCOMPARE(threeFigures(valueOf(*s, wanted), C), threeFigures(want, C));
-                        const double givenValue = typed(given, other).value;
-                        QVERIFY(std::abs(valueOf(*s, given) / givenValue - 1)
-                                <= (given == K::FarField ? 3e-4 : 0));
-                        QCOMPARE(s->antenna.diameterFound,
-                                 given != K::Diameter && wanted != K::Diameter);
-                        QCOMPARE(s->antenna.frequencyFound,
-                                 given != K::Frequency && wanted != K::Frequency);
-                        if (wanted == K::Frequency)
-                            checkStandTogether(*s);
-                        checkFigures(*s);
-                        ++found;
-                    } else if (sentence.contains(" is off the ")) {
-                        // Whichever of the two is off its scale is named.
-                        const bool namesWant = sentence.startsWith(typed(wanted, w).typed(C) + ' ');
-                        QVERIFY(namesWant ? !scale.holds(want)
-                                          : !Scales[int(given)]->holds(typed(given, other).value));
-                        checkOffScale(sentence, namesWant ? wanted : given, namesWant ? w : other);
-                        ++off;
-                    } else if (sentence.contains(" no ")) {
-                        QVERIFY2(sentence.endsWith(" with " + typed(given, other).typed(C) + "."),
-                                 qPrintable(sentence));
-                    } else {
-                        checkReach(sentence, wanted, w, given, other);
-                        ++reached;
-                    }
-                }
-            QVERIFY2(found >= 5 && reached >= 1 && off >= 2,
+                     want = threeFigures(want * 1.37, C).toDouble())
+                    checkWant(wanted, threeFigures(want, C) + Units[int(wanted)], given, other,
+                              tally);
+            QVERIFY2(tally["found"] >= 5 && tally["reached"] >= 1 && tally["off"] >= 2,
                      qPrintable(QString("%1 with %2").arg(int(wanted)).arg(int(given))));
         }
     }
