@@ -158,6 +158,9 @@ void checkWant(K wanted, const QString &w, K given, const QString &other, QMap<Q
 {
     const Answer a = ask(wanted, w, given, other, "60");
     const QString sentence = said(a);
+    const auto onScale = [](K kind, const QString &text) {
+        return Scales[int(kind)]->holds(typed(kind, text).value);
+    };
     QCOMPARE(said(ask(given, other, wanted, w, "60")), sentence);
     if (const auto *s = std::get_if<SetAntenna>(&a)) {
         QCOMPARE(threeFigures(valueOf(*s, wanted), C), threeFigures(typed(wanted, w).value, C));
@@ -169,11 +172,10 @@ void checkWant(K wanted, const QString &w, K given, const QString &other, QMap<Q
             checkStandTogether(*s);
         checkFigures(*s);
         ++tally["found"];
-    } else if (sentence.contains(" is off the ")) {
-        // Whichever of the two is off its scale is named.
+    } else if (!onScale(wanted, w) || !onScale(given, other)) {
+        // Whichever of the two is off its scale is named, whatever the other.
         const bool namesWant = sentence.startsWith(typed(wanted, w).typed(C) + ' ');
-        QVERIFY(namesWant ? !Scales[int(wanted)]->holds(typed(wanted, w).value)
-                          : !Scales[int(given)]->holds(typed(given, other).value));
+        QVERIFY2(namesWant ? !onScale(wanted, w) : !onScale(given, other), qPrintable(sentence));
         checkOffScale(sentence, namesWant ? wanted : given, namesWant ? w : other);
         ++tally["off"];
     } else if (sentence.contains(" no ")) {
