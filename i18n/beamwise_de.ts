@@ -281,20 +281,8 @@
         <translation>%1 oder %2</translation>
     </message>
     <message>
-        <source>Type a %1, for example %2.</source>
-        <translation>Bitte %1 eingeben, zum Beispiel %2.</translation>
-    </message>
-    <message>
-        <source>“%1” is not a number: type a %2 as a number with %3, for example %4.</source>
-        <translation>„%1“ ist keine Zahl: Bitte %2 als Zahl mit %3 eingeben, zum Beispiel %4.</translation>
-    </message>
-    <message>
         <source>“%1” is not a unit of %2: use %3, for example %4.</source>
         <translation>„%1“ ist keine Einheit für %2: Bitte %3 verwenden, zum Beispiel %4.</translation>
-    </message>
-    <message>
-        <source>“%1” is not a number: type a %2 such as %3.</source>
-        <translation>„%1“ ist keine Zahl: Bitte %2 eingeben, etwa %3.</translation>
     </message>
     <message>
         <source>A %1 must be more than zero.</source>
@@ -303,6 +291,42 @@
     <message>
         <source>The efficiency scale runs from 10 to 100 %.</source>
         <translation>Die Wirkungsgradskala reicht von 10 bis 100 %.</translation>
+    </message>
+    <message>
+        <source>a diameter</source>
+        <translation>Durchmesser</translation>
+    </message>
+    <message>
+        <source>a frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>a gain</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>a beamwidth</source>
+        <translation>Halbwertsbreite</translation>
+    </message>
+    <message>
+        <source>a far-field range</source>
+        <translation>Fernfeldabstand</translation>
+    </message>
+    <message>
+        <source>an efficiency</source>
+        <translation>Wirkungsgrad</translation>
+    </message>
+    <message>
+        <source>Type %1, for example %2.</source>
+        <translation>Bitte %1 eingeben, zum Beispiel %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number: type %2 as a number with %3, for example %4.</source>
+        <translation>„%1“ ist keine Zahl: Bitte %2 als Zahl mit %3 eingeben, zum Beispiel %4.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number: type %2 such as %3.</source>
+        <translation>„%1“ ist keine Zahl: Bitte %2 eingeben, etwa %3.</translation>
     </message>
 </context>
 <context>

@@ -281,20 +281,8 @@
         <translation>%1 o %2</translation>
     </message>
     <message>
-        <source>Type a %1, for example %2.</source>
-        <translation>Escriba un valor de %1, por ejemplo %2.</translation>
-    </message>
-    <message>
-        <source>“%1” is not a number: type a %2 as a number with %3, for example %4.</source>
-        <translation>«%1» no es un número: escriba un valor de %2 como número seguido de %3, por ejemplo %4.</translation>
-    </message>
-    <message>
         <source>“%1” is not a unit of %2: use %3, for example %4.</source>
         <translation>«%1» no es una unidad de %2: use %3, por ejemplo %4.</translation>
-    </message>
-    <message>
-        <source>“%1” is not a number: type a %2 such as %3.</source>
-        <translation>«%1» no es un número: escriba un valor de %2, por ejemplo %3.</translation>
     </message>
     <message>
         <source>A %1 must be more than zero.</source>
@@ -303,6 +291,42 @@
     <message>
         <source>The efficiency scale runs from 10 to 100 %.</source>
         <translation>La escala de eficiencia va del 10 al 100 %.</translation>
+    </message>
+    <message>
+        <source>a diameter</source>
+        <translation>diámetro</translation>
+    </message>
+    <message>
+        <source>a frequency</source>
+        <translation>frecuencia</translation>
+    </message>
+    <message>
+        <source>a gain</source>
+        <translation>ganancia</translation>
+    </message>
+    <message>
+        <source>a beamwidth</source>
+        <translation>ancho de haz</translation>
+    </message>
+    <message>
+        <source>a far-field range</source>
+        <translation>distancia de campo lejano</translation>
+    </message>
+    <message>
+        <source>an efficiency</source>
+        <translation>eficiencia</translation>
+    </message>
+    <message>
+        <source>Type %1, for example %2.</source>
+        <translation>Escriba un valor de %1, por ejemplo %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number: type %2 as a number with %3, for example %4.</source>
+        <translation>«%1» no es un número: escriba un valor de %2 como número seguido de %3, por ejemplo %4.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number: type %2 such as %3.</source>
+        <translation>«%1» no es un número: escriba un valor de %2, por ejemplo %3.</translation>
     </message>
 </context>
 <context>

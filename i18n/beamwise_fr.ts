@@ -281,20 +281,8 @@
         <translation>%1 ou %2</translation>
     </message>
     <message>
-        <source>Type a %1, for example %2.</source>
-        <translation>Saisissez %1, par exemple %2.</translation>
-    </message>
-    <message>
-        <source>“%1” is not a number: type a %2 as a number with %3, for example %4.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;: saisissez %2 sous forme d&apos;un nombre suivi de %3, par exemple %4.</translation>
-    </message>
-    <message>
         <source>“%1” is not a unit of %2: use %3, for example %4.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité valable pour %2&#xa0;: utilisez %3, par exemple %4.</translation>
-    </message>
-    <message>
-        <source>“%1” is not a number: type a %2 such as %3.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;: saisissez %2 en chiffres, par exemple %3.</translation>
     </message>
     <message>
         <source>A %1 must be more than zero.</source>
@@ -303,6 +291,42 @@
     <message>
         <source>The efficiency scale runs from 10 to 100 %.</source>
         <translation>L&apos;échelle de rendement va de 10 à 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>a diameter</source>
+        <translation>le diamètre</translation>
+    </message>
+    <message>
+        <source>a frequency</source>
+        <translation>la fréquence</translation>
+    </message>
+    <message>
+        <source>a gain</source>
+        <translation>le gain</translation>
+    </message>
+    <message>
+        <source>a beamwidth</source>
+        <translation>l&apos;ouverture à −3&#xa0;dB</translation>
+    </message>
+    <message>
+        <source>a far-field range</source>
+        <translation>la distance de champ lointain</translation>
+    </message>
+    <message>
+        <source>an efficiency</source>
+        <translation>le rendement</translation>
+    </message>
+    <message>
+        <source>Type %1, for example %2.</source>
+        <translation>Saisissez %1, par exemple %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number: type %2 as a number with %3, for example %4.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;: saisissez %2 sous forme d&apos;un nombre suivi de %3, par exemple %4.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a number: type %2 such as %3.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;: saisissez %2 en chiffres, par exemple %3.</translation>
     </message>
 </context>
 <context>

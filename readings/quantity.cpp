@@ -22,6 +22,7 @@ struct Unit
 struct Kind
 {
     const char *what; // "diameter", translated where it is said
+    const char *aWhat; // "a diameter" or "an efficiency", as English asks it
     const char *example; // "1.2 m", likewise in the language's numbers
     std::vector<Unit> units; // the first is the default
 };
@@ -29,17 +30,29 @@ struct Kind
 // In the order of QuantityKind, then the efficiency.
 const std::array<Kind, 6> Kinds{{
         {QT_TRANSLATE_NOOP("Input", "diameter"),
+         QT_TRANSLATE_NOOP("Input", "a diameter"),
          QT_TRANSLATE_NOOP("Input", "1.2 m"),
          {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}, {"in", 0.0254}}},
         {QT_TRANSLATE_NOOP("Input", "frequency"),
+         QT_TRANSLATE_NOOP("Input", "a frequency"),
          QT_TRANSLATE_NOOP("Input", "12.5 GHz"),
          {{"GHz", 1}, {"MHz", 1e-3}, {"kHz", 1e-6}, {"Hz", 1e-9}}},
-        {QT_TRANSLATE_NOOP("Input", "gain"), QT_TRANSLATE_NOOP("Input", "41.2 dBi"), {{"dBi", 1}}},
-        {QT_TRANSLATE_NOOP("Input", "beamwidth"), "2\u00B0", {{"\u00B0", 1}, {"deg", 1}}},
+        {QT_TRANSLATE_NOOP("Input", "gain"),
+         QT_TRANSLATE_NOOP("Input", "a gain"),
+         QT_TRANSLATE_NOOP("Input", "41.2 dBi"),
+         {{"dBi", 1}}},
+        {QT_TRANSLATE_NOOP("Input", "beamwidth"),
+         QT_TRANSLATE_NOOP("Input", "a beamwidth"),
+         "2\u00B0",
+         {{"\u00B0", 1}, {"deg", 1}}},
         {QT_TRANSLATE_NOOP("Input", "far-field range"),
+         QT_TRANSLATE_NOOP("Input", "a far-field range"),
          QT_TRANSLATE_NOOP("Input", "100 m"),
          {{"m", 1}, {"km", 1000}, {"ft", 0.3048}}},
-        {QT_TRANSLATE_NOOP("Input", "efficiency"), QT_TRANSLATE_NOOP("Input", "60 %"), {{"%", 1}}},
+        {QT_TRANSLATE_NOOP("Input", "efficiency"),
+         QT_TRANSLATE_NOOP("Input", "an efficiency"),
+         QT_TRANSLATE_NOOP("Input", "60 %"),
+         {{"%", 1}}},
 }};
 const Kind &Efficiency = Kinds[5];
 
@@ -103,9 +116,10 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
     const QStringView text = QStringView(typed).trimmed();
     // Words are looked up for a complaint only: a table of antennas reads many fields.
     const auto what = [&] { return Input::tr(kind.what); };
+    const auto aWhat = [&] { return Input::tr(kind.aWhat); };
     const auto example = [&] { return Input::tr(kind.example); };
     if (text.isEmpty())
-        return {std::nullopt, Input::tr("Type a %1, for example %2.").arg(what(), example())};
+        return {std::nullopt, Input::tr("Type %1, for example %2.").arg(aWhat(), example())};
 
     // The unit is the run of letters, the percent or the degree sign at the end.
     qsizetype end = text.size();
@@ -122,9 +136,9 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
         // "1e3" is a number, not 1 with a unit "e3"; a word alone is no number at all.
         if (!unit && number.isEmpty())
             return {std::nullopt,
-                    Input::tr("\u201C%1\u201D is not a number: type a %2 as a number with %3, for "
+                    Input::tr("\u201C%1\u201D is not a number: type %2 as a number with %3, for "
                               "example %4.")
-                            .arg(text.toString(), what(), unitList(kind), example())};
+                            .arg(text.toString(), aWhat(), unitList(kind), example())};
         if (!unit)
             return {std::nullopt,
                     Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
@@ -133,18 +147,22 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
     const std::optional<double> value = readNumber(number, locale);
     if (!value || !std::isfinite(*value))
         return {std::nullopt,
-                Input::tr("\u201C%1\u201D is not a number: type a %2 such as %3.")
-                        .arg((number.isEmpty() ? text : number).toString(), what(), example())};
-    if (*value <= 0)
-        return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(what())};
+                Input::tr("\u201C%1\u201D is not a number: type %2 such as %3.")
+                        .arg((number.isEmpty() ? text : number).toString(), aWhat(), example())};
     return {Quantity{*value * unit->perUnit, unit->name, unit->perUnit}, QString()};
 }
 
 } // namespace
 
+// Each of the five quantities is above zero; an efficiency at or below zero is told
+// its scale's range instead, as any other off it.
 ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale &locale)
 {
-    return read(text, locale, Kinds[std::size_t(kind)]);
+    const Kind &of = Kinds[std::size_t(kind)];
+    ReadQuantity result = read(text, locale, of);
+    if (result.quantity && result.quantity->value <= 0)
+        return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(Input::tr(of.what))};
+    return result;
 }
 
 ReadQuantity readEfficiency(const QString &text, const QLocale &locale)

@@ -226,6 +226,8 @@ private slots:
                  "\u201Cparsec\u201D is not a unit of diameter: use m, cm, mm, ft or in"},
                 {3, "2 rad", 0, "use \u00B0 or deg"},
                 {2, "dBi", 0, "\u201CdBi\u201D is not a number"},
+                {5, "%", 0, "\u201C%\u201D is not a number: type an efficiency such as 60 %."},
+                {5, "-5", 0, "The efficiency scale runs from 10 to 100 %."},
                 {5, "9.99 %", 0, "The efficiency scale runs from 10 to 100 %."},
                 {5, "100.01", 0, "The efficiency scale runs from 10 to 100 %."}};
         for (const Typed &c : cases) {
