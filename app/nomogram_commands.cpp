@@ -65,7 +65,7 @@ void NomogramCommands::accessibilityActiveChanged(bool active)
 NomogramReadings NomogramCommands::current() const
 {
     return readNomogram(window_.scrSCROLL->value(), window_.scrSCROLL2->value(),
-                        antenna_ ? antenna_->antenna.efficiencyPercent() : std::nullopt);
+                        antenna_ ? antenna_->request.efficiencyPercent() : std::nullopt);
 }
 
 const SetAntenna *NomogramCommands::standing() const
@@ -85,11 +85,8 @@ void NomogramCommands::setAntenna(const SetAntenna &antenna)
 
 QStringList NomogramCommands::readings() const
 {
-    const NomogramReadings r = current();
-    QStringList lines = upperReadingLines(r) + lowerReadingLines(r);
-    if (const SetAntenna *set = standing())
-        lines.prepend(antennaLine(set->antenna));
-    return lines;
+    const SetAntenna *set = standing();
+    return readingLines(current(), set ? &set->antenna : nullptr);
 }
 
 QStringList NomogramCommands::footer() const

@@ -132,8 +132,8 @@ void SetAntennaDialog::showRequest(const std::optional<AntennaRequest> &request)
     const GivenQuantity given[] = {request ? request->first : empty[0],
                                    request ? request->second : empty[1]};
     for (int i : {0, 1}) {
-        kinds_[i]->setCurrentIndex(int(given[i].kind));
-        choose(i, given[i].kind);
+        kinds_[i]->setCurrentIndex(int(given[i].kind)); // checks, if the kind changes
+        values_[i]->setPlaceholderText(placeholder(given[i].kind));
         values_[i]->setText(request ? given[i].quantity.typed() : QString());
     }
     const bool efficiency = request && request->efficiency;
@@ -176,9 +176,7 @@ QString SetAntennaDialog::answerText(const QList<ReadQuantity> &read, bool marke
     if (const auto *refusal = std::get_if<Refusal>(&answered))
         return refusal->sentence;
     antenna_ = std::get<SetAntenna>(answered);
-    QStringList lines =
-            upperReadingLines(antenna_->readings) + lowerReadingLines(antenna_->readings);
-    if (antenna_->antenna.diameterFound || antenna_->antenna.frequencyFound)
-        lines.prepend(antennaLine(antenna_->antenna));
-    return lines.join(QLatin1Char('\n'));
+    const TypedAntenna &a = antenna_->antenna;
+    return readingLines(antenna_->readings, a.diameterFound || a.frequencyFound ? &a : nullptr)
+            .join(QLatin1Char('\n'));
 }

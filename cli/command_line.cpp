@@ -159,8 +159,7 @@ std::optional<int> answerWithoutWindow(const CommandLine &command)
     } else if (command.format == Format::Json) {
         print(records::jsonLine({}, {}, values));
     } else {
-        const QStringList lines = QStringList{antennaLine(set.antenna)}
-                + upperReadingLines(set.readings) + lowerReadingLines(set.readings);
+        const QStringList lines = readingLines(set.readings, &set.antenna);
         print((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
     }
     return delivered(ExitOk);

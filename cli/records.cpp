@@ -2,7 +2,7 @@
 
 #include "readings/figures.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace records {
 
@@ -19,8 +19,7 @@ QByteArray base(const Quantity &q, bool found, int figures)
 {
     if (!found)
         return QByteArray::number(q.value, 'g', 12);
-    const int exponent = int(std::floor(std::log10(q.value)));
-    return QByteArray::number(q.value, 'f', std::max(0, figures - 1 - exponent));
+    return QByteArray::number(q.value, 'f', decimalsFor(q.value, figures));
 }
 
 QByteArray foundWords(const TypedAntenna &a)

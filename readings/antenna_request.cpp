@@ -45,15 +45,10 @@ Refusal refused(const Reach &reach, const Ordered &given, const QLocale &locale)
             reachText(reach, given.of(reach.kind), given.other(reach.kind), locale)};
 }
 
-std::optional<double> efficiencyOf(const AntennaRequest &request)
-{
-    return request.efficiency ? std::optional(request.efficiency->value) : std::nullopt;
-}
-
 SetAntenna setAt(const AntennaRequest &request, TypedAntenna antenna, BarValues values)
 {
     const NomogramReadings readings =
-            readNomogram(values.upper, values.lower, antenna.efficiencyPercent());
+            readNomogram(values.upper, values.lower, request.efficiencyPercent());
     return {request, std::move(antenna), values, readings};
 }
 
@@ -78,7 +73,7 @@ std::variant<SetAntenna, Refusal> found(const AntennaRequest &request, const Ord
     const GivenQuantity &wanted = farFieldGiven ? given.low : given.high;
     const GivenQuantity &with = farFieldGiven ? given.high : given.low;
     const auto result = findAntenna(wanted.kind, wanted.quantity.value, with.kind,
-                                    with.quantity.value, efficiencyOf(request));
+                                    with.quantity.value, request.efficiencyPercent());
     if (const auto *off = std::get_if<OffScale>(&result))
         return refused(*off, given, locale);
     if (const auto *reach = std::get_if<Reach>(&result))

@@ -20,6 +20,11 @@ struct AntennaRequest
 {
     GivenQuantity first, second;
     std::optional<Quantity> efficiency;
+
+    std::optional<double> efficiencyPercent() const
+    {
+        return efficiency ? std::optional(efficiency->value) : std::nullopt;
+    }
 };
 
 // The ways the kinds given can break the pair rules.

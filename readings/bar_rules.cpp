@@ -2,47 +2,70 @@
 
 namespace bars {
 
+namespace {
+
+// A strip's rate: Values of its bar per twip it moves, and its Left at Value 0,
+// negated. Each strip's pair is written here only.
+struct Rate
+{
+    double valuesPerTwip, offset;
+};
+constexpr Rate UpperFrequency{3.2, 4668}, Beamwidth{3.2, 4274}, Gain{3.2, 4574}, FarField{4, 3731},
+        LowerDiameter{8, 900};
+
 // Computed in double precision and kept in single precision, as the strips hold Left.
+float leftAt(Rate rate, int value)
+{
+    return float(double(value) / rate.valuesPerTwip - rate.offset);
+}
+
+double valueAt(Rate rate, double left)
+{
+    return (left + rate.offset) * rate.valuesPerTwip;
+}
+
+} // namespace
+
 float upperFrequencyLeft(int value)
 {
-    return float(double(value) / 3.2 - 4668);
+    return leftAt(UpperFrequency, value);
 }
 float beamwidthLeft(int value)
 {
-    return float(double(value) / 3.2 - 4274);
+    return leftAt(Beamwidth, value);
 }
 float gainLeft(int value)
 {
-    return float(double(value) / 3.2 - 4574);
+    return leftAt(Gain, value);
 }
 float farFieldLeft(int value)
 {
-    return float(double(value) / 4 - 3731);
+    return leftAt(FarField, value);
 }
 float lowerDiameterLeft(int value)
 {
-    return float(double(value) / 8 - 900);
+    return leftAt(LowerDiameter, value);
 }
 
 double upperValueFor(double frequencyLeft)
 {
-    return (frequencyLeft + 4668) * 3.2;
+    return valueAt(UpperFrequency, frequencyLeft);
 }
 double lowerValueFor(double diameterLeft)
 {
-    return (diameterLeft + 900) * 8;
+    return valueAt(LowerDiameter, diameterLeft);
 }
 double beamwidthValueFor(double left)
 {
-    return (left + 4274) * 3.2;
+    return valueAt(Beamwidth, left);
 }
 double gainValueFor(double left)
 {
-    return (left + 4574) * 3.2;
+    return valueAt(Gain, left);
 }
 double farFieldValueFor(double left)
 {
-    return (left + 3731) * 4;
+    return valueAt(FarField, left);
 }
 
 } // namespace bars

@@ -22,6 +22,11 @@ std::pair<double, int> roundedToThree(double value)
 
 } // namespace
 
+int decimalsFor(double value, int figures)
+{
+    return std::max(0, figures - 1 - int(std::floor(std::log10(std::abs(value)))));
+}
+
 QString threeFigures(double value, const QLocale &locale)
 {
     const auto [rounded, decimals] = roundedToThree(value);

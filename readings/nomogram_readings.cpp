@@ -44,32 +44,16 @@ std::pair<double, double> reach(const ScaleRule &scale, const std::function<doub
 Reach frequenciesWith(double diameter)
 {
     const auto [low, high] = reach(
-            UpperFrequency,
-            [&](int v) {
-                return UpperFrequency.value(UpperDiameterLeft + UpperDiameter.position(diameter)
-                                            - bars::upperFrequencyLeft(v));
-            },
-            [&](int v) {
-                return LowerFrequency.value(bars::lowerDiameterLeft(v)
-                                            + LowerDiameter.position(diameter)
-                                            - LowerFrequencyLeft);
-            });
+            UpperFrequency, [&](int v) { return upperFrequencyWith(diameter, v); },
+            [&](int v) { return lowerFrequencyWith(diameter, v); });
     return {QuantityKind::Frequency, low, high};
 }
 
 Reach diametersWith(double frequency)
 {
     const auto [low, high] = reach(
-            UpperDiameter,
-            [&](int v) {
-                return UpperDiameter.value(bars::upperFrequencyLeft(v)
-                                           + UpperFrequency.position(frequency)
-                                           - UpperDiameterLeft);
-            },
-            [&](int v) {
-                return LowerDiameter.value(LowerFrequencyLeft + LowerFrequency.position(frequency)
-                                           - bars::lowerDiameterLeft(v));
-            });
+            UpperDiameter, [&](int v) { return upperDiameterWith(frequency, v); },
+            [&](int v) { return lowerDiameterWith(frequency, v); });
     return {QuantityKind::Diameter, low, high};
 }
 

@@ -1,5 +1,7 @@
 #include "readings/quantity.h"
 
+#include "readings/scale_rules.h"
+
 #include <QCoreApplication>
 #include <array>
 #include <charconv>
@@ -168,7 +170,7 @@ ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale 
 ReadQuantity readEfficiency(const QString &text, const QLocale &locale)
 {
     ReadQuantity result = read(text, locale, Efficiency);
-    if (result.quantity && (result.quantity->value < 10 || result.quantity->value > 100))
+    if (result.quantity && !readings::Efficiency.holds(result.quantity->value))
         return {std::nullopt, Input::tr("The efficiency scale runs from 10 to 100 %.")};
     return result;
 }

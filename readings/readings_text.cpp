@@ -3,9 +3,7 @@
 #include "readings/figures.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -95,15 +93,22 @@ QStringList lowerReadingLines(const NomogramReadings &r, const QLocale &locale)
     return {line(Readings::tr("Far-field range: %1"), r.farFieldRange, " m", locale)};
 }
 
+QStringList readingLines(const NomogramReadings &r, const TypedAntenna *antenna,
+                         const QLocale &locale)
+{
+    QStringList lines = upperReadingLines(r, locale) + lowerReadingLines(r, locale);
+    if (antenna)
+        lines.prepend(antennaLine(*antenna, locale));
+    return lines;
+}
+
 QString antennaLine(const TypedAntenna &a, const QLocale &locale)
 {
     const auto shown = [&](const Quantity &q, bool found) {
         if (!found)
             return q.typed(locale);
-        const int exponent = int(std::floor(std::log10(q.value)));
         return Readings::tr("%1 %2 (found)")
-                .arg(locale.toString(q.value, 'f', std::max(0, a.foundFigures - 1 - exponent)),
-                     q.unit);
+                .arg(locale.toString(q.value, 'f', decimalsFor(q.value, a.foundFigures)), q.unit);
     };
     const QString diameter = shown(a.diameter, a.diameterFound),
                   frequency = shown(a.frequency, a.frequencyFound);

@@ -15,17 +15,16 @@ struct TypedAntenna
     bool diameterFound = false;
     bool frequencyFound = false;
     int foundFigures = 3;
-
-    std::optional<double> efficiencyPercent() const
-    {
-        return efficiency ? std::optional(efficiency->value) : std::nullopt;
-    }
 };
 
 // The readings as a user writes them down, one a line with its unit, numbers to
 // three significant figures in the locale; "off the scale" where the nomogram has none.
 QStringList upperReadingLines(const NomogramReadings &r, const QLocale &locale = QLocale());
 QStringList lowerReadingLines(const NomogramReadings &r, const QLocale &locale = QLocale());
+
+// The readings of both nomograms, one a line, after the antenna's line where one is given.
+QStringList readingLines(const NomogramReadings &r, const TypedAntenna *antenna,
+                         const QLocale &locale = QLocale());
 
 // "Antenna: 90 cm at 12.5 GHz, 60 % efficiency", in the units typed; a found value
 // is marked: "Antenna: 1.21 m (found) at 11.7 GHz".

@@ -24,6 +24,34 @@ const double Mark3dB = middleOf("lblCursor1");
 const double Mark10dB = middleOf("lblCursor2");
 const double FarFieldMark = middleOf("lblCursor3");
 
+double upperFrequencyWith(double diameter, int upper)
+{
+    using namespace readings;
+    return UpperFrequency.value(UpperDiameterLeft + UpperDiameter.position(diameter)
+                                - bars::upperFrequencyLeft(upper));
+}
+
+double lowerFrequencyWith(double diameter, int lower)
+{
+    using namespace readings;
+    return LowerFrequency.value(bars::lowerDiameterLeft(lower) + LowerDiameter.position(diameter)
+                                - LowerFrequencyLeft);
+}
+
+double upperDiameterWith(double frequency, int upper)
+{
+    using namespace readings;
+    return UpperDiameter.value(bars::upperFrequencyLeft(upper) + UpperFrequency.position(frequency)
+                               - UpperDiameterLeft);
+}
+
+double lowerDiameterWith(double frequency, int lower)
+{
+    using namespace readings;
+    return LowerDiameter.value(LowerFrequencyLeft + LowerFrequency.position(frequency)
+                               - bars::lowerDiameterLeft(lower));
+}
+
 std::pair<double, double> exactValues(double diameter, double frequency)
 {
     using namespace readings;

@@ -26,6 +26,14 @@ inline std::optional<double> readAt(const ScaleRule &scale, double x)
     return scale.value(x);
 }
 
+// What one nomogram shows against a diameter in m or a frequency in GHz with its bar
+// at a Value: the frequency under the diameter on the upper one, over it on the
+// lower one; the diameter over the frequency on the upper one, under it on the lower.
+double upperFrequencyWith(double diameter, int upper);
+double lowerFrequencyWith(double diameter, int lower);
+double upperDiameterWith(double frequency, int upper);
+double lowerDiameterWith(double frequency, int lower);
+
 // The bar Values, not rounded, that put a frequency in GHz under a diameter in m
 // on the upper nomogram and the diameter over the frequency on the lower one.
 std::pair<double, double> exactValues(double diameter, double frequency);

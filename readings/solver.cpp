@@ -111,16 +111,8 @@ std::pair<double, double> Search::antennaAt(int bar) const
     if (given_ == Kind::FarField)
         return references::antennaAt(bar, int(farFieldBar_));
     if (given_ == Kind::Diameter)
-        return {g,
-                lower_ ? LowerFrequency.value(bars::lowerDiameterLeft(bar)
-                                              + LowerDiameter.position(g) - LowerFrequencyLeft)
-                       : UpperFrequency.value(UpperDiameterLeft + UpperDiameter.position(g)
-                                              - bars::upperFrequencyLeft(bar))};
-    return {lower_ ? LowerDiameter.value(LowerFrequencyLeft + LowerFrequency.position(g)
-                                         - bars::lowerDiameterLeft(bar))
-                   : UpperDiameter.value(bars::upperFrequencyLeft(bar) + UpperFrequency.position(g)
-                                         - UpperDiameterLeft),
-            g};
+        return {g, lower_ ? lowerFrequencyWith(g, bar) : upperFrequencyWith(g, bar)};
+    return {lower_ ? lowerDiameterWith(g, bar) : upperDiameterWith(g, bar), g};
 }
 
 std::optional<BarValues> Search::setsAt(int bar) const
