@@ -9,23 +9,35 @@
 using namespace readings;
 using namespace references;
 
+namespace {
+
+// One reading at an x of its scale's strip; beyond an end, the end it lies past.
+std::optional<double> read(NomogramReadings &r, ReadingKind kind, const ScaleRule &scale, double x)
+{
+    const std::optional<double> value = readAt(scale, x);
+    if (!value)
+        r.beyond << BeyondScale{kind, scale.value(x) > scale.high};
+    return value;
+}
+
+} // namespace
+
 NomogramReadings readNomogram(int upperValue, int lowerValue, std::optional<double> efficiency)
 {
     const double gainLeft = bars::gainLeft(upperValue);
     const double beamwidthLeft = bars::beamwidthLeft(upperValue);
-    const auto gainAbove = [&](double percent) -> std::optional<double> {
-        if (!Efficiency.holds(percent))
-            return std::nullopt;
-        return readAt(Gain, EfficiencyLeft + Efficiency.position(percent) - gainLeft);
-    };
     NomogramReadings r;
-    r.gainAtFullEfficiency = gainAbove(100);
+    const auto gainAbove = [&](ReadingKind kind, double percent) {
+        return read(r, kind, Gain, EfficiencyLeft + Efficiency.position(percent) - gainLeft);
+    };
+    r.gainAtFullEfficiency = gainAbove(ReadingKind::GainAtFullEfficiency, 100);
     r.efficiency = efficiency;
     if (efficiency)
-        r.gainAtEfficiency = gainAbove(*efficiency);
-    r.beamwidth3dB = readAt(Beamwidth, Mark3dB - beamwidthLeft);
-    r.beamwidth10dB = readAt(Beamwidth, Mark10dB - beamwidthLeft);
-    r.farFieldRange = readAt(FarFieldRange, FarFieldMark - bars::farFieldLeft(lowerValue));
+        r.gainAtEfficiency = gainAbove(ReadingKind::GainAtEfficiency, *efficiency);
+    r.beamwidth3dB = read(r, ReadingKind::Beamwidth3dB, Beamwidth, Mark3dB - beamwidthLeft);
+    r.beamwidth10dB = read(r, ReadingKind::Beamwidth10dB, Beamwidth, Mark10dB - beamwidthLeft);
+    r.farFieldRange = read(r, ReadingKind::FarFieldRange, FarFieldRange,
+                           FarFieldMark - bars::farFieldLeft(lowerValue));
     return r;
 }
 

@@ -2,8 +2,27 @@
 
 #include "readings/quantity.h"
 
+#include <QList>
+
 #include <optional>
 #include <variant>
+
+// The readings the nomograms give, in the order they are written down.
+enum class ReadingKind {
+    GainAtFullEfficiency,
+    GainAtEfficiency,
+    Beamwidth3dB,
+    Beamwidth10dB,
+    FarFieldRange
+};
+
+// A reading asked for whose reference lies beyond an end of its printed scale: past
+// its highest value or past its lowest.
+struct BeyondScale
+{
+    ReadingKind reading;
+    bool high;
+};
 
 // What the two nomograms read for the Values of their bars, taken off the scales
 // exactly as a user reads them: each reading is one scale's inverse rule at the x
@@ -17,6 +36,7 @@ struct NomogramReadings
     std::optional<double> beamwidth3dB; // degrees, under the middle of the 3dB mark
     std::optional<double> beamwidth10dB; // degrees, under the middle of the 10dB mark
     std::optional<double> farFieldRange; // metres, under the middle of the lower mark
+    QList<BeyondScale> beyond; // the readings without a value, in the order above
 };
 
 NomogramReadings readNomogram(int upperValue, int lowerValue,
