@@ -29,33 +29,74 @@ QByteArray foundWords(const TypedAntenna &a)
     return a.diameterFound ? "diameter" : a.frequencyFound ? "frequency" : "";
 }
 
-void appendJsonString(QByteArray &out, const QByteArray &text)
+// The readings beyond their scales by their fields' names.
+QByteArray offScaleWords(const QList<BeyondScale> &beyond)
+{
+    QByteArray words;
+    for (const BeyondScale &off : beyond)
+        words += (words.isEmpty() ? "" : " ") + QByteArray(Fields[3 + std::size_t(off.reading)]);
+    return words;
+}
+
+void appendJsonString(QByteArray &out, QByteArrayView text)
 {
     out += '"';
     for (const char c : text) {
         if (c == '"' || c == '\\')
             out += '\\';
-        if (uchar(c) < 0x20)
-            out += "\\u00" + QByteArray::number(uchar(c), 16).rightJustified(2, '0');
-        else
+        if (uchar(c) < 0x20) {
+            out += "\\u00";
+            out += "0123456789abcdef"[uchar(c) >> 4];
+            out += "0123456789abcdef"[uchar(c) & 15];
+        } else {
             out += c;
+        }
     }
     out += '"';
 }
 
-void appendCsv(QByteArray &line, const QByteArray &cell)
+void appendJsonValue(QByteArray &out, std::size_t field, const Values &values)
 {
-    const bool quoted = std::any_of(cell.begin(), cell.end(), [](char c) {
-        return c == ',' || c == '"' || c == '\n' || c == '\r';
-    });
-    if (!quoted) {
-        line += cell;
+    const QByteArray &value = values[field];
+    if (field == OffScale && values.back().isEmpty()) {
+        out += '[';
+        for (const QByteArray &name : value.split(' '))
+            if (!name.isEmpty()) {
+                appendJsonString(out, name);
+                out += ',';
+            }
+        if (out.back() == ',')
+            out.chop(1);
+        out += ']';
+    } else if (value.isEmpty()) {
+        out += "null";
+    } else if (field < FirstWord) {
+        out += value;
     } else {
-        line += '"';
-        line += QByteArray(cell).replace('"', "\"\"");
-        line += '"';
+        appendJsonString(out, value);
     }
-    line += ',';
+}
+
+bool mustQuote(QByteArrayView cell, char separator)
+{
+    const auto space = [](char c) { return c == ' ' || c == '\t'; };
+    return (!cell.isEmpty() && (space(cell.front()) || space(cell.back())))
+            || std::any_of(cell.begin(), cell.end(), [separator](char c) {
+                   return c == separator || c == '"' || c == '\n' || c == '\r';
+               });
+}
+
+void appendCell(QByteArray &out, QByteArrayView cell, char separator)
+{
+    if (!mustQuote(cell, separator)) {
+        out += cell;
+    } else {
+        out += '"';
+        for (const char c : cell)
+            out += c == '"' ? QByteArrayView("\"\"") : QByteArrayView(&c, 1);
+        out += '"';
+    }
+    out += separator;
 }
 
 } // namespace
@@ -73,6 +114,7 @@ Values of(const SetAntenna &set)
             reading(r.beamwidth10dB),
             reading(r.farFieldRange),
             foundWords(a),
+            offScaleWords(r.beyond),
             QByteArray()};
 }
 
@@ -90,41 +132,39 @@ Values fieldNames()
     return names;
 }
 
-QByteArray csvLine(const QList<QByteArray> &cells, const Values &values)
+void appendCsv(QByteArray &out, const Cells &cells, const Values &values, Dialect dialect)
 {
-    QByteArray line;
-    line.reserve(256);
-    for (const QByteArray &cell : cells)
-        appendCsv(line, cell);
-    for (const QByteArray &value : values)
-        appendCsv(line, value);
-    line.back() = '\n';
-    return line;
+    const char separator = dialect == Dialect::Semicolon ? ';' : ',';
+    for (QByteArrayView cell : cells)
+        appendCell(out, cell, separator);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i < FirstWord && dialect == Dialect::Semicolon)
+            appendCell(out, QByteArray(values[i]).replace('.', ','), separator);
+        else
+            appendCell(out, values[i], separator);
+    }
+    out.back() = '\n';
 }
 
-QByteArray jsonLine(const QList<QByteArray> &names, const QList<QByteArray> &cells,
-                    const Values &values)
+void appendJson(QByteArray &out, const Cells &names, const Cells &cells, const Values &values)
 {
-    QByteArray line = "{";
-    line.reserve(512);
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        appendJsonString(line, names[i]);
-        line += ':';
-        appendJsonString(line, cells.value(i));
-        line += ',';
+    out += '{';
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        appendJsonString(out, names[i]);
+        out += ':';
+        if (i < cells.size() && !cells[i].isValidUtf8())
+            out += "null";
+        else
+            appendJsonString(out, i < cells.size() ? cells[i] : QByteArrayView());
+        out += ',';
     }
     for (std::size_t i = 0; i < Fields.size(); ++i) {
-        appendJsonString(line, Fields[i]);
-        line += ':';
-        if (values[i].isEmpty())
-            line += "null";
-        else if (i < FirstWord)
-            line += values[i];
-        else
-            appendJsonString(line, values[i]);
-        line += i + 1 < Fields.size() ? ',' : '}';
+        appendJsonString(out, Fields[i]);
+        out += ':';
+        appendJsonValue(out, i, values);
+        out += i + 1 < Fields.size() ? ',' : '}';
     }
-    return line + '\n';
+    out += '\n';
 }
 
 } // namespace records

@@ -116,14 +116,14 @@ std::variant<SetAntenna, Refusal> answer(const TypedRequest &typed, const QLocal
         return Refusal{breach, false, {}, {}};
     QList<GivenQuantity> given;
     for (const auto &[kind, text] : typed.quantities) {
-        const ReadQuantity read = readQuantity(kind, text, locale);
+        const ReadQuantity read = readQuantity(kind, text, locale, typed.numbers);
         if (!read.quantity)
             return Refusal{PairBreach::None, true, kind, read.error};
         given << GivenQuantity{kind, *read.quantity};
     }
     std::optional<Quantity> efficiency;
     if (typed.efficiency) {
-        const ReadQuantity read = readEfficiency(*typed.efficiency, locale);
+        const ReadQuantity read = readEfficiency(*typed.efficiency, locale, typed.numbers);
         if (!read.quantity)
             return Refusal{PairBreach::None, true, {}, read.error};
         efficiency = read.quantity;

@@ -108,12 +108,42 @@ std::optional<double> readNumber(QStringView text, const QLocale &locale)
     return std::nullopt;
 }
 
+// A table's number: ASCII digits, one decimal point and an exponent, no grouping.
+std::optional<double> tableNumber(QStringView text, bool decimalComma)
+{
+    char digits[32];
+    if (text.isEmpty() || text.size() >= qsizetype(sizeof digits))
+        return std::nullopt;
+    const bool dot = text.contains(u'.');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c > 0x7F || (c == u',' && (dot || !decimalComma)))
+            return std::nullopt;
+        digits[i] = c == u',' ? '.' : char(c);
+    }
+    const char *first = digits + (digits[0] == '+');
+    double value = 0;
+    const auto [last, error] = std::from_chars(first, digits + text.size(), value);
+    if (error != std::errc() || last != digits + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> readNumber(QStringView text, const QLocale &locale, Numbers numbers)
+{
+    if (numbers == Numbers::Typed)
+        return readNumber(text, locale);
+    return tableNumber(text,
+                       numbers == Numbers::TableDecimalComma
+                               || locale.decimalPoint() == QLatin1String(","));
+}
+
 bool inUnit(QChar c)
 {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'%' || c == u'\u00B0';
 }
 
-ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
+ReadQuantity read(const QString &typed, const QLocale &locale, Numbers numbers, const Kind &kind)
 {
     const QStringView text = QStringView(typed).trimmed();
     // Words are looked up for a complaint only: a table of antennas reads many fields.
@@ -146,7 +176,7 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
                     Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
                             .arg(unitText.toString(), what(), unitList(kind), example())};
     }
-    const std::optional<double> value = readNumber(number, locale);
+    const std::optional<double> value = readNumber(number, locale, numbers);
     if (!value || !std::isfinite(*value))
         return {std::nullopt,
                 Input::tr("\u201C%1\u201D is not a number: type %2 such as %3.")
@@ -158,18 +188,19 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
 
 // Each of the five quantities is above zero; an efficiency at or below zero is told
 // its scale's range instead, as any other off it.
-ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale &locale)
+ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale &locale,
+                          Numbers numbers)
 {
     const Kind &of = Kinds[std::size_t(kind)];
-    ReadQuantity result = read(text, locale, of);
+    ReadQuantity result = read(text, locale, numbers, of);
     if (result.quantity && result.quantity->value <= 0)
         return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(Input::tr(of.what))};
     return result;
 }
 
-ReadQuantity readEfficiency(const QString &text, const QLocale &locale)
+ReadQuantity readEfficiency(const QString &text, const QLocale &locale, Numbers numbers)
 {
-    ReadQuantity result = read(text, locale, Efficiency);
+    ReadQuantity result = read(text, locale, numbers, Efficiency);
     if (result.quantity && !readings::Efficiency.holds(result.quantity->value))
         return {std::nullopt, Input::tr("The efficiency scale runs from 10 to 100 %.")};
     return result;

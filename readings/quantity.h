@@ -36,11 +36,18 @@ struct ReadQuantity
     QString error;
 };
 
-// Numbers follow the locale (a decimal comma in German) and a plain dot is taken too;
+// How a field's number is written: typed by a user, or a cell of a table. A table's
+// cells are read as its records are written, whatever the locale: a dot for the
+// decimal point and no grouping; a comma is a decimal point where the table's dialect
+// or the locale writes one, in a cell that cannot be a plain number ("1,5").
+enum class Numbers { Typed, Table, TableDecimalComma };
+
+// Typed numbers follow the locale (a decimal comma in German) and a plain dot is taken too;
 // units are case-insensitive and may stand with or without a blank. Without a unit a
 // diameter is in m, a frequency in GHz, a gain in dBi, a beamwidth in degrees and a
 // far-field range in m.
-ReadQuantity readQuantity(QuantityKind kind, const QString &text,
-                          const QLocale &locale = QLocale());
+ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale &locale = QLocale(),
+                          Numbers numbers = Numbers::Typed);
 // An aperture efficiency in %, 10 to 100.
-ReadQuantity readEfficiency(const QString &text, const QLocale &locale = QLocale());
+ReadQuantity readEfficiency(const QString &text, const QLocale &locale = QLocale(),
+                            Numbers numbers = Numbers::Typed);
