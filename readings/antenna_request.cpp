@@ -80,11 +80,8 @@ std::variant<SetAntenna, Refusal> found(const AntennaRequest &request, const Ord
         return refused(*reach, given, locale);
     const FoundAntenna &f = std::get<FoundAntenna>(result);
     TypedAntenna antenna{Quantity{f.diameter, QStringLiteral("m"), 1},
-                         Quantity{f.frequency, QStringLiteral("GHz"), 1},
-                         request.efficiency,
-                         with.kind != Kind::Diameter,
-                         with.kind != Kind::Frequency,
-                         f.figures};
+                         Quantity{f.frequency, QStringLiteral("GHz"), 1}, request.efficiency,
+                         with.kind != Kind::Diameter, with.kind != Kind::Frequency};
     if (with.kind == Kind::Diameter)
         antenna.diameter = with.quantity;
     if (with.kind == Kind::Frequency)

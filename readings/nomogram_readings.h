@@ -67,8 +67,9 @@ struct Reach
     bool isEmpty() const { return low > high; }
 };
 
-// The Values nearest to exact for a diameter in metres and a frequency in GHz. One
-// that cannot be set is refused with the frequencies that can be set with the
-// diameter, failing that the diameters that can with the frequency, failing that an
-// empty reach of diameters.
+// The Values nearest to exact for a diameter in metres and a frequency in GHz. Each
+// nomogram answers for itself: where one cannot set the antenna, its bar stands at the
+// end nearest to it and its readings lie beyond their scales. An antenna neither can
+// set is refused with the frequencies that either can set with the diameter, failing
+// that the diameters that either can with the frequency.
 std::variant<BarValues, OffScale, Reach> placeAntenna(double diameter, double frequency);
