@@ -67,6 +67,7 @@ private:
 
     Format format_;
     Dialect dialect_ = Dialect::Comma;
+    Numbers numbers_ = Numbers::Table; // how the cells write their numbers
     bool headed_ = false;
     QList<QByteArray> names_; // each column's name as it came
     std::vector<qsizetype> carried_; // the columns the records carry, by the header
@@ -88,6 +89,9 @@ bool Table::take(const CsvRecord &record)
         return false;
     headed_ = true;
     dialect_ = record.dialect;
+    numbers_ = dialect_ == Dialect::Semicolon || QLocale().decimalPoint() == QLatin1String(",")
+            ? Numbers::TableDecimalComma
+            : Numbers::Table;
     if (format_ == Format::Csv)
         records::appendCsv(out_, carriedNames_, records::fieldNames(), dialect_);
     return true;
@@ -157,7 +161,7 @@ records::Values Table::answerRow(const CsvRecord &cells) const
         return QString::fromUtf8(cells[at]);
     };
     TypedRequest typed;
-    typed.numbers = dialect_ == Dialect::Semicolon ? Numbers::TableDecimalComma : Numbers::Table;
+    typed.numbers = numbers_;
     for (int c = 0; c < EfficiencyColumn; ++c)
         if (const std::optional<QString> cell = given(c))
             typed.quantities.append({QuantityKind(c), *cell});

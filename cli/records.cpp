@@ -3,10 +3,19 @@
 #include "readings/figures.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace records {
 
 namespace {
+
+// A number as typed, to twelve figures, as %.12g writes it.
+QByteArray typedNumber(double value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 12);
+    return QByteArray(text, end.ptr - text);
+}
 
 QByteArray reading(const std::optional<double> &value)
 {
@@ -17,7 +26,7 @@ QByteArray reading(const std::optional<double> &value)
 // without the last bits that a change of unit leaves (70 cm is 0.7 m, not 0.70000001).
 QByteArray base(const Quantity &q, bool found)
 {
-    return found ? plainThreeFigures(q.value) : QByteArray::number(q.value, 'g', 12);
+    return found ? plainThreeFigures(q.value) : typedNumber(q.value);
 }
 
 QByteArray foundWords(const TypedAntenna &a)
@@ -105,7 +114,7 @@ Values of(const SetAntenna &set)
     const NomogramReadings &r = set.readings;
     return {base(a.diameter, a.diameterFound),
             base(a.frequency, a.frequencyFound),
-            a.efficiency ? QByteArray::number(a.efficiency->value, 'g', 12) : QByteArray(),
+            a.efficiency ? typedNumber(a.efficiency->value) : QByteArray(),
             reading(r.gainAtFullEfficiency),
             reading(r.gainAtEfficiency),
             reading(r.beamwidth3dB),

@@ -1,15 +1,44 @@
 #include "readings/figures.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+
+namespace {
+
+// Powers of ten by a table where readings lie: a table of antennas rounds many of them.
+constexpr double powers[] = {1e-12, 1e-11, 1e-10, 1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4,
+                             1e-3,  1e-2,  1e-1,  1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
+                             1e6,   1e7,   1e8,   1e9,  1e10, 1e11, 1e12};
+constexpr int lowest = -12, highest = 12;
+
+double tenTo(int exponent)
+{
+    return exponent >= lowest && exponent <= highest ? powers[exponent - lowest]
+                                                     : std::pow(10.0, exponent);
+}
+
+// The exponent of the value's leading digit.
+int exponentOf(double magnitude)
+{
+    if (!(magnitude >= powers[0] && magnitude < powers[highest - lowest]))
+        return int(std::floor(std::log10(magnitude)));
+    int exponent = 0;
+    while (magnitude < tenTo(exponent))
+        --exponent;
+    while (magnitude >= tenTo(exponent + 1))
+        ++exponent;
+    return exponent;
+}
+
+} // namespace
 
 ThreeFigures toThreeFigures(double value, Rounding rounding)
 {
     if (value == 0)
         return {0.0, 2};
-    int exponent = int(std::floor(std::log10(std::abs(value))));
-    const double unit = std::pow(10.0, exponent - 2);
+    int exponent = exponentOf(std::abs(value));
+    const double unit = tenTo(exponent - 2);
     const double steps = value / unit;
     // A hair of tolerance, so that an end that is already round stays where it is.
     const double rounded = unit
@@ -17,7 +46,7 @@ ThreeFigures toThreeFigures(double value, Rounding rounding)
                        : rounding == Rounding::Down ? std::floor(steps + 1e-9)
                                                     : std::round(steps));
     // 9.996 becomes 10.0, whose leading digit sits one place higher.
-    if (std::abs(rounded) >= std::pow(10.0, exponent + 1))
+    if (std::abs(rounded) >= tenTo(exponent + 1))
         ++exponent;
     return {rounded, std::max(0, 2 - exponent)};
 }
@@ -31,7 +60,8 @@ QString threeFigures(double value, const QLocale &locale)
 QByteArray plainThreeFigures(double value)
 {
     const auto [rounded, decimals] = toThreeFigures(value);
-    char text[64];
-    const int size = std::snprintf(text, sizeof text, "%.*f", decimals, rounded);
-    return QByteArray(text, std::clamp(size, 0, int(sizeof text) - 1));
+    char text[400];
+    const auto end =
+            std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, decimals);
+    return QByteArray(text, end.ec == std::errc() ? end.ptr - text : 0);
 }

@@ -150,10 +150,7 @@ Number readNumber(QStringView text, const QLocale &locale, Numbers numbers)
 {
     if (numbers == Numbers::Typed)
         return readNumber(text, locale);
-    return {tableNumber(text,
-                        numbers == Numbers::TableDecimalComma
-                                || locale.decimalPoint() == QLatin1String(",")),
-            {}};
+    return {tableNumber(text, numbers == Numbers::TableDecimalComma), {}};
 }
 
 bool inUnit(QChar c)

@@ -39,8 +39,8 @@ struct ReadQuantity
 
 // How a field's number is written: typed by a user, or a cell of a table. A table's
 // cells are read as its records are written, whatever the locale: a dot for the
-// decimal point and no grouping; a comma is a decimal point where the table's dialect
-// or the locale writes one, in a cell that cannot be a plain number ("1,5").
+// decimal point and no grouping; with TableDecimalComma, for a table whose dialect or
+// locale writes a decimal comma, a comma is one too in a cell without a dot ("1,5").
 enum class Numbers { Typed, Table, TableDecimalComma };
 
 // Typed numbers follow the locale (a decimal comma in German) and a plain dot is taken too;

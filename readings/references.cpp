@@ -73,10 +73,14 @@ double lowerDiameterWith(double frequency, int lower)
 std::pair<double, double> exactValues(double diameter, double frequency)
 {
     using namespace readings;
-    const double upperLeft = UpperDiameterLeft + UpperDiameter.position(diameter)
-            - UpperFrequency.position(frequency);
-    const double lowerLeft = LowerFrequencyLeft + LowerFrequency.position(frequency)
-            - LowerDiameter.position(diameter);
+    // Each logarithm once, for both nomograms: a table of antennas places many.
+    const double logD = std::log10(diameter), logF = std::log10(frequency);
+    const auto at = [](const ScaleRule &scale, double log) {
+        return scale.origin + scale.slope * log;
+    };
+    const double upperLeft = UpperDiameterLeft + at(UpperDiameter, logD) - at(UpperFrequency, logF);
+    const double lowerLeft =
+            LowerFrequencyLeft + at(LowerFrequency, logF) - at(LowerDiameter, logD);
     return {bars::upperValueFor(upperLeft), bars::lowerValueFor(lowerLeft)};
 }
 
