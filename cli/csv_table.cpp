@@ -73,7 +73,8 @@ public:
             semicolon_ = semicolon_ || data[i] == ';';
         }
         seen_ += size;
-        if (last || seen_ > bounds::RowBytes)
+        // Past a field's bound with no separator, the header is refused either way.
+        if (last || seen_ > (semicolon_ ? bounds::RowBytes : bounds::FieldBytes))
             return semicolon_ ? Dialect::Semicolon : Dialect::Comma;
         return std::nullopt;
     }
