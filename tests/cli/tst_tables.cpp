@@ -42,7 +42,9 @@ private slots:
                 {"long field", mebibyte + 'x', "a field here is longer than 1 MiB"},
                 {"many fields", QByteArray(bounds::RowFields, ','),
                  "a row here has more than 10,000 fields"},
-                {"long row", (mebibyte + ',').repeated(8), "a row here is longer than 8 MiB"}};
+                {"long row", (mebibyte + ',').repeated(8), "a row here is longer than 8 MiB"},
+                {"field at its bound", mebibyte, ""},
+                {"fields at their bound", QByteArray(bounds::RowFields - 3, ','), ""}};
         for (const auto &[name, fault, said] : faults)
             for (const char *end : {"\n", "\r", "\r\n"})
                 QTest::newRow(
@@ -51,30 +53,21 @@ private slots:
     }
 
     // Every line end an editor knows counts, inside a quoted cell too; the records before
-    // the fault are out, none after it.
+    // a fault are out, none after it. A table at its bounds is answered to its end.
     void faultsAreToldOnTheirLine()
     {
         QFETCH(QByteArray, end);
         QFETCH(QByteArray, fault);
         QFETCH(QString, said);
-        const QByteArray before = "diameter,frequency,site" + end + end + "1 m,10 GHz,\"a" + end
-                + end + "b\"" + end + "1 m,";
+        const QByteArray before = "diameter,frequency,site" + QByteArray(bounds::RowFields - 3, ',')
+                + end + end + "1 m,10 GHz,\"a" + end + end + "b\"" + end + "1 m,10 GHz,";
         const Run done = batch(before + fault + end + "2 m,5 GHz" + end);
         const qsizetype line = QString(before).split(QRegularExpression("\r\n|\r|\n")).size();
-        QVERIFY2(done.status == 2 && done.bytes.contains("\"a" + end + end + "b\"")
-                         && !done.out.contains("2 m")
-                         && saidOnce(done, QString(", line %1: %2").arg(line).arg(said)),
-                 qPrintable(done.err));
-    }
-
-    // A field of 1 MiB and a row of 10,000 fields are still read.
-    void boundsHoldTheirLimits()
-    {
-        const QByteArray field(bounds::FieldBytes, 'x');
-        const QByteArray commas(bounds::RowFields - 3, ',');
-        const Run done =
-                batch("diameter,frequency,site" + commas + "\n1 m,10 GHz," + field + commas + "\n");
-        QVERIFY2(done.status == 0 && done.bytes.contains(',' + field + commas + ','),
+        const bool stops = !said.isEmpty();
+        QVERIFY2(done.status == 2 * stops && done.bytes.contains("\"a" + end + end + "b\"")
+                         && done.bytes.contains(fault) != stops && done.out.contains("2 m") != stops
+                         && (stops ? saidOnce(done, QString(", line %1: %2").arg(line).arg(said))
+                                   : done.err.isEmpty()),
                  qPrintable(done.err));
     }
 
@@ -120,6 +113,156 @@ private slots:
                       "for x, y in zip(a, b)))",
                       table(text), table(first.bytes), QString(separator)});
         QVERIFY(python.waitForFinished() && python.exitCode() == 0);
+    }
+
+    // Rows of every pair of quantities, in several units and in German, in a
+    // table with a byte-order mark, CRLF line ends, a blank line and cells quoted, with
+    // quotes and line breaks in them: each record is the one --readings --format json
+    // gives for the same two options, or the same refusal; the table's own columns come
+    // first, as they were. off_scale names the readings that have no value.
+    void tablesAnswerAsTheCommandLine()
+    {
+        const QString lang = "de_DE.UTF-8";
+        const QStringList columns{"site",      "Diameter",  "FREQUENCY", "gain",
+                                  "beamwidth", "far-field", "efficiency"};
+        const QList<QStringList> rows{{"a", "1.2 m", "11.7GHz", "", "", "", "60 %"},
+                                      {"b \"old\"\r\nnew", "90cm", "", "30", "", "", ""},
+                                      {"c", "", "1420 MHz", "", "2\u00B0", "", "55"},
+                                      {"d", "4 ft", "", "", "", "50 m", ""},
+                                      {"e", "", "", "41.2 dBi", "", "118 m", "60"},
+                                      {"f", "", "", "", "0.9 deg", "2 km", ""},
+                                      {"g", "", "12 GHz", "", "", "20 km", ""},
+                                      {"h", "100 m", "50 GHz", "", "", "", ""},
+                                      {"i", "", "0.1", "70", "", "", ""},
+                                      {"k", "7.3 m", "30 GHz", "", "", "", "70"}};
+        QByteArray text = "\xEF\xBB\xBF\"" + columns.join("\",\"").toUtf8() + "\"\r\n\r\n";
+        for (const QStringList &row : rows)
+            text += '"' + QStringList(row).replaceInStrings("\"", "\"\"").join("\",\"").toUtf8()
+                    + "\"\r\n";
+        const Run done = batch(text, "json", lang);
+        const QStringList records = done.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(std::pair(done.status, records.size()), std::pair(2, rows.size()));
+        QVERIFY(saidOnce(done,
+                         QString("%1 of %2 rows refused")
+                                 .arg(records.filter("\"error\":\"").size())
+                                 .arg(rows.size())));
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            QJsonObject record = QJsonDocument::fromJson(records[r].toUtf8()).object();
+            QStringList options{"--readings", "--format", "json"};
+            for (qsizetype c = 0; c < columns.size(); ++c) {
+                QCOMPARE(record.take(columns[c]).toString(), rows[r][c]);
+                if (c > 0 && !rows[r][c].isEmpty())
+                    options << "--" + columns[c].toLower() << rows[r][c];
+            }
+            const Run single = run(BEAMWISE_BINARY, options, lang);
+            // The same sentence; a cell is named by its column, an option by its name.
+            const QString error =
+                    record["error"].toString().remove(QRegularExpression("^Diameter"));
+            QCOMPARE(error.isEmpty(), single.status == 0);
+            QVERIFY2(single.status ? single.err.contains(error)
+                                   : record == QJsonDocument::fromJson(single.bytes).object(),
+                     qPrintable(records[r] + single.out + single.err));
+            QStringList unread;
+            for (const char *field : {"gain_dBi", "gain_at_efficiency_dBi", "beamwidth_3dB_deg",
+                                      "beamwidth_10dB_deg", "far_field_m"})
+                if (record[field].isNull() && (field[5] != 'a' || !rows[r][6].isEmpty()))
+                    unread << field;
+            QVERIFY(!error.isEmpty() || record["off_scale"].toVariant().toStringList() == unread);
+        }
+    }
+
+    // Through a pipe, a row's record comes out before the rest of the table is written.
+    void pipesStream()
+    {
+        QProcess beamwise;
+        beamwise.start(BEAMWISE_BINARY, {"--batch", "-", "--format", "json"});
+        beamwise.write("diameter,frequency\n1 m,10 GHz\n");
+        QVERIFY(beamwise.waitForReadyRead(10000));
+        QCOMPARE(beamwise.readAll().count("\"far_field_m\":"), 1);
+        beamwise.write("2 m,5 GHz\n");
+        beamwise.closeWriteChannel();
+        QVERIFY(beamwise.waitForFinished(10000));
+        QCOMPARE(beamwise.readAll().count("\"far_field_m\":"), 1);
+        QCOMPARE(beamwise.exitCode(), 0);
+    }
+
+    void rowsAreReadByTheirColumns_data()
+    {
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<QString>("column");
+        const QByteArray header = "Diameter,FREQUENCY, gain ,BeamWidth,Far-Field,efficiency";
+        const QList<QByteArray> names = header.split(',');
+        for (qsizetype c = 0; c < names.size(); ++c) {
+            QList<QByteArray> cells(names.size());
+            cells[c] = "x";
+            cells[c == 0 ? 1 : 0] = "2";
+            cells[1] = c == 5 ? "10" : cells[1];
+            QTest::newRow(names[c].trimmed())
+                    << cells.join(',') << QString(names[c].trimmed() + ": \u201Cx\u201D");
+        }
+        QTest::newRow("more cells") << QByteArray("2,10,,,,,x") << QString("This row has more");
+        for (const char *blank : {"\"   \"", "\"\t\"", "   ", "\" \t \""})
+            QTest::newRow(blank) << "2,10," + QByteArray(blank) + ",,," << QString();
+    }
+
+    // A row's complaint names the column it comes from, as the header spells it; a cell
+    // of blanks, whatever they are, gives what an empty one gives.
+    void rowsAreReadByTheirColumns()
+    {
+        QFETCH(QByteArray, row);
+        QFETCH(QString, column);
+        const QByteArray header = "Diameter,FREQUENCY, gain ,BeamWidth,Far-Field,efficiency\n";
+        const Run done = batch(header + row + "\n2,10,,,,\n", "json");
+        const QList<QByteArray> records = done.bytes.split('\n');
+        QJsonObject record = QJsonDocument::fromJson(records.value(0)).object();
+        if (column.isEmpty()) {
+            QVERIFY(record.take("gain").toString().trimmed().isEmpty());
+            QJsonObject empty = QJsonDocument::fromJson(records.value(1)).object();
+            QVERIFY(empty.take("gain").toString().isEmpty() && empty["error"].isNull());
+            QCOMPARE(record, empty);
+        } else {
+            QVERIFY2(record["error"].toString().startsWith(column), records.value(0));
+        }
+    }
+
+    void jsonTakesOnlyText_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("name twice") << QByteArray("diameter,site,frequency,site\n1 m,x,10 GHz,y")
+                                    << ", line 1: two columns are named \u201Csite\u201D";
+        QTest::newRow("no name") << QByteArray("diameter,site,frequency, \n1 m,x,10 GHz,y")
+                                 << ", line 1: column 4 has no name";
+        QTest::newRow("name in bytes") << QByteArray("diameter,site,frequency,\xFF\n1 m,x,10 GHz,y")
+                                       << ", line 1: column 4 is named in bytes that are not";
+        QTest::newRow("cell in bytes") << QByteArray("diameter,site,frequency\n1 m,\xFF,10 GHz")
+                                       << "site: this cell is not UTF-8";
+        QTest::newRow("answer's names")
+                << QByteArray("diameter,error,site,far_field_m,frequency\n1 m,x,y,z,10 GHz")
+                << QString();
+    }
+
+    // CSV carries any header and cell as they are. JSON names each cell by its column,
+    // once and in text: a header that cannot is refused as soon as it is seen, a cell
+    // that is not text refuses its row by its column and is left out, not altered. The
+    // table's file is named in bytes that are not text, as the system may give them.
+    void jsonTakesOnlyText()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, said);
+        QCOMPARE(batch(text).status, 0);
+        const QByteArray name = QFile::encodeName(dir.path()) + "/\xFF.csv";
+        QVERIFY(::rename(QFile::encodeName(table(text)), name) == 0);
+        const Run json = run("sh",
+                             {"-c", "exec \"$0\" --format json --batch \"$(printf \"$1\")\"",
+                              BEAMWISE_BINARY, QString(name).replace("\uFFFD", "\\377")});
+        const QJsonObject record = QJsonDocument::fromJson(json.bytes).object();
+        if (said.startsWith(", line"))
+            QVERIFY2(json.out.isEmpty() && saidOnce(json, said), qPrintable(json.err));
+        else
+            QVERIFY2(record["error"].toString().startsWith(said)
+                             && !record["site"].isString() == !said.isEmpty(),
+                     qPrintable(json.out + json.err));
     }
 };
 
