@@ -94,13 +94,13 @@ private slots:
                 QByteArray("site,Diameter,frequency,efficiency\n").replace(',', separator);
         for (const QByteArray &note : notes)
             text += '"' + QByteArray(note).replace('"', "\"\"") + '"' + separator + "1" + point
-                    + "2 m" + separator + "\"11" + point + "7 GHz\"" + separator + "55" + point
+                    + "2 m" + separator + "\"11" + point + "725 GHz\"" + separator + "55" + point
                     + "5\n";
         const Run first = batch(text, "csv", lang), second = batch(first.bytes, "csv", lang);
         QCOMPARE(second.bytes, first.bytes);
         QCOMPARE(first.status, 0);
         const QByteArray numbers =
-                QByteArray("|1.2|11.7|55.5|").replace('.', point).replace('|', separator);
+                QByteArray("|1.2|11.725|55.5|").replace('.', point).replace('|', separator);
         QCOMPARE(first.bytes.count(numbers), notes.size());
         QProcess python;
         python.start("python3",
