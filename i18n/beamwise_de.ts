@@ -103,6 +103,10 @@
         <source>cannot write to standard output: %1</source>
         <translation>Standardausgabe kann nicht beschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>--batch: give the table&apos;s file name, or - for standard input</source>
+        <translation>--batch: Geben Sie den Dateinamen der Tabelle an, oder - für die Standardeingabe</translation>
+    </message>
 </context>
 <context>
     <name>Dishscope</name>
@@ -328,6 +332,10 @@
         <source>“%1” is not a number: type %2 such as %3.</source>
         <translation>„%1“ ist keine Zahl: Bitte %2 eingeben, etwa %3.</translation>
     </message>
+    <message>
+        <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
+        <translation>„%1“ lässt sich zweifach lesen, als %2 und als %3: geben Sie %2 oder %3 ein.</translation>
+    </message>
 </context>
 <context>
     <name>InstructionsText</name>
@@ -385,10 +393,6 @@
 </context>
 <context>
     <name>Readings</name>
-    <message>
-        <source>off the scale</source>
-        <translation>außerhalb der Skala</translation>
-    </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
         <translation>Gewinn bei 100 % Wirkungsgrad: %1</translation>
@@ -480,6 +484,30 @@
     <message>
         <source>%1 to %2%3</source>
         <translation>%1 bis %2%3</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (over %1)</source>
+        <translation>jenseits der Gewinnskala (über %1)</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (under %1)</source>
+        <translation>jenseits der Gewinnskala (unter %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (over %1)</source>
+        <translation>jenseits der Skala der Halbwertsbreite (über %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (under %1)</source>
+        <translation>jenseits der Skala der Halbwertsbreite (unter %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (over %1)</source>
+        <translation>jenseits der Fernfeldskala (über %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (under %1)</source>
+        <translation>jenseits der Fernfeldskala (unter %1)</translation>
     </message>
 </context>
 <context>
@@ -588,10 +616,6 @@
         <translation>Diese Zeile hat mehr Zellen, als die Tabelle Spalten hat.</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3</source>
         <translation>%1, Zeile %2: %3</translation>
     </message>
@@ -614,6 +638,38 @@
     <message>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>column %1 is named in bytes that are not UTF-8 text: JSON names columns in text</source>
+        <translation>Spalte %1 ist mit Bytes benannt, die kein UTF-8-Text sind: JSON benennt Spalten mit Text</translation>
+    </message>
+    <message>
+        <source>column %1 has no name: JSON names each cell by its column</source>
+        <translation>Spalte %1 hat keinen Namen: JSON benennt jede Zelle nach ihrer Spalte</translation>
+    </message>
+    <message>
+        <source>two columns are named “%1”: JSON names each cell by its column</source>
+        <translation>zwei Spalten heißen „%1“: JSON benennt jede Zelle nach ihrer Spalte</translation>
+    </message>
+    <message>
+        <source>%1: this cell is not UTF-8 text, which JSON needs: the row is left as it is</source>
+        <translation>%1: Diese Zelle ist kein UTF-8-Text, den JSON braucht: Die Zeile bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows refused</source>
+        <translation>%1 von %2 Zeilen abgelehnt</translation>
+    </message>
+    <message>
+        <source>a field here is longer than 1 MiB, the most a table&apos;s field may hold</source>
+        <translation>ein Feld hier ist länger als 1 MiB, das Höchste, was ein Feld einer Tabelle fassen darf</translation>
+    </message>
+    <message>
+        <source>a row here has more than 10,000 fields, the most a table&apos;s row may have</source>
+        <translation>eine Zeile hier hat mehr als 10.000 Felder, die Höchstzahl für eine Zeile einer Tabelle</translation>
+    </message>
+    <message>
+        <source>a row here is longer than 8 MiB, the most a table&apos;s row may hold</source>
+        <translation>eine Zeile hier ist länger als 8 MiB, das Höchste, was eine Zeile einer Tabelle fassen darf</translation>
     </message>
 </context>
 </TS>
