@@ -68,6 +68,7 @@ private:
     Format format_;
     Dialect dialect_ = Dialect::Comma;
     Numbers numbers_ = Numbers::Table; // how the cells write their numbers
+    QLocale locale_; // the user's, for the sentences of rows refused
     bool headed_ = false;
     QList<QByteArray> names_; // each column's name as it came
     std::vector<qsizetype> carried_; // the columns the records carry, by the header
@@ -89,7 +90,7 @@ bool Table::take(const CsvRecord &record)
         return false;
     headed_ = true;
     dialect_ = record.dialect;
-    numbers_ = dialect_ == Dialect::Semicolon || QLocale().decimalPoint() == QLatin1String(",")
+    numbers_ = dialect_ == Dialect::Semicolon || locale_.decimalPoint() == QLatin1String(",")
             ? Numbers::TableDecimalComma
             : Numbers::Table;
     if (format_ == Format::Csv)
@@ -166,7 +167,7 @@ records::Values Table::answerRow(const CsvRecord &cells) const
         if (const std::optional<QString> cell = given(c))
             typed.quantities.append({QuantityKind(c), *cell});
     typed.efficiency = given(EfficiencyColumn);
-    const auto answered = answer(typed);
+    const auto answered = answer(typed, locale_);
     if (const auto *set = std::get_if<SetAntenna>(&answered))
         return records::of(*set);
     return records::refused(refusalWords(
@@ -178,7 +179,7 @@ records::Values Table::answerRow(const CsvRecord &cells) const
 bool Table::write(const CsvRecord &cells, const records::Values &values)
 {
     ++rows_;
-    refused_ += !values.back().isEmpty();
+    refused_ += !values.back().empty();
     cells_.clear();
     for (const qsizetype column : carried_)
         cells_.push_back(column < cells.size() ? cells[column] : QByteArrayView());

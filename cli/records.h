@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <array>
+#include <string>
 
 // How readings go out: as lines of text, or as records for machines.
 enum class Format { Text, Csv, Json };
@@ -31,8 +32,8 @@ inline constexpr std::array<const char *, 11> Fields{"diameter_m",
 inline constexpr std::size_t FirstWord = 8;
 inline constexpr std::size_t OffScale = 9;
 
-// UTF-8, as they are written.
-using Values = std::array<QByteArray, Fields.size()>;
+// UTF-8, as they are written; short enough to need no allocation, most of them.
+using Values = std::array<std::string, Fields.size()>;
 
 // An antenna set, or a row refused with its sentence.
 Values of(const SetAntenna &set);

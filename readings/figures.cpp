@@ -57,11 +57,23 @@ QString threeFigures(double value, const QLocale &locale)
     return locale.toString(rounded, 'f', decimals);
 }
 
-QByteArray plainThreeFigures(double value)
+std::string plainThreeFigures(double value)
 {
     const auto [rounded, decimals] = toThreeFigures(value);
-    char text[400];
-    const auto end =
-            std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, decimals);
-    return QByteArray(text, end.ec == std::errc() ? end.ptr - text : 0);
+    // Three figures are a whole number of units of the last decimal: written as one,
+    // which is much faster than a general conversion, and the same digits.
+    const double units = std::round(std::abs(rounded) * tenTo(decimals));
+    if (!(units < 1e15)) {
+        char text[400];
+        const auto end = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed,
+                                       decimals);
+        return std::string(text, end.ec == std::errc() ? end.ptr : text);
+    }
+    std::string digits = std::to_string(static_cast<long long>(units));
+    if (decimals > 0) {
+        if (digits.size() <= std::size_t(decimals))
+            digits.insert(0, std::size_t(decimals) + 1 - digits.size(), '0');
+        digits.insert(digits.size() - std::size_t(decimals), 1, '.');
+    }
+    return rounded < 0 ? '-' + digits : digits;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
+#include <string>
 
 // Every number the program gives is to three significant figures, as a slide rule
 // is read: a reading, a value found, the ends of a reach.
@@ -22,4 +23,4 @@ QString threeFigures(double value, const QLocale &locale = QLocale());
 
 // The same figures as a plain C number, for machines: a dot for the decimal point and
 // no separators, whatever the locale.
-QByteArray plainThreeFigures(double value);
+std::string plainThreeFigures(double value);
