@@ -143,7 +143,7 @@ private slots:
         const QStringList records = done.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(std::pair(done.status, records.size()), std::pair(2, rows.size()));
         QVERIFY(saidOnce(done,
-                         QString("%1 of %2 rows refused")
+                         QString("%1 von %2 Zeilen abgelehnt")
                                  .arg(records.filter("\"error\":\"").size())
                                  .arg(rows.size())));
         for (qsizetype r = 0; r < rows.size(); ++r) {
