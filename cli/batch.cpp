@@ -162,6 +162,7 @@ records::Values Table::answerRow(const CsvRecord &cells) const
         return QString::fromUtf8(cells[at]);
     };
     TypedRequest typed;
+    typed.quantities.reserve(EfficiencyColumn);
     typed.numbers = numbers_;
     for (int c = 0; c < EfficiencyColumn; ++c)
         if (const std::optional<QString> cell = given(c))

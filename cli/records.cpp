@@ -112,10 +112,11 @@ void appendCell(QByteArray &out, QByteArrayView cell, char separator)
     if (!mustQuote(cell, separator)) {
         out += cell;
     } else {
+        // Each quote doubled: the runs between quotes go as they are.
         out += '"';
-        for (const char c : cell)
-            out += c == '"' ? QByteArrayView("\"\"") : QByteArrayView(&c, 1);
-        out += '"';
+        for (qsizetype quote; (quote = cell.indexOf('"')) >= 0; cell = cell.sliced(quote + 1))
+            out.append(cell.first(quote)).append("\"\"");
+        out.append(cell).append('"');
     }
     out += separator;
 }
