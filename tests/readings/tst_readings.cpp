@@ -109,27 +109,6 @@ void checkReach(const QString &sentence, K a, const QString &ta, K b, const QStr
     }
 }
 
-// A diameter and a frequency are set at the Values that stand the frequency under the
-// diameter on the upper nomogram, and the diameter over it on the lower one, to half a Value;
-// a nomogram that cannot set them has its bar at the end nearest to them.
-void checkStandTogether(const SetAntenna &s)
-{
-    using namespace readings;
-    const double d = s.antenna.diameter.value, f = s.antenna.frequency.value;
-    const double fUnder =
-            UpperFrequency.value(placementOf("picPICA").left + UpperDiameter.position(d)
-                                 - bars::upperFrequencyLeft(s.values.upper));
-    const double dOver =
-            LowerDiameter.value(placementOf("picPICH").left + LowerFrequency.position(f)
-                                - bars::lowerDiameterLeft(s.values.lower));
-    const auto atEnd = [](int value, double off) {
-        return value == (off > 0 ? bars::Minimum : bars::Maximum);
-    };
-    const double upperOff = std::log10(fUnder / f), lowerOff = std::log10(dOver / d);
-    QVERIFY(std::abs(upperOff) <= 0.51 / 3.2 / 2000 || atEnd(s.values.upper, upperOff));
-    QVERIFY(std::abs(lowerOff) <= 0.51 / 8 / 2000 || atEnd(s.values.lower, lowerOff));
-}
-
 // A found antenna is printed to three significant figures, and the bars stand where it
 // sets them: typed back as printed, it sets the same Values.
 void checkFigures(const SetAntenna &s)
@@ -176,8 +155,6 @@ void checkWant(K wanted, const QString &w, K given, const QString &other, QMap<Q
                 <= (given == K::FarField ? 0.016 : 0));
         QCOMPARE(s->antenna.diameterFound, given != K::Diameter && wanted != K::Diameter);
         QCOMPARE(s->antenna.frequencyFound, given != K::Frequency && wanted != K::Frequency);
-        if (wanted == K::Frequency)
-            checkStandTogether(*s);
         checkFigures(*s);
         ++tally["found"];
     } else if (!onScale(wanted, w) || !onScale(given, other)) {
@@ -332,6 +309,15 @@ private slots:
                          qPrintable(said(a)));
                 for (int kind = 0; s && kind < 5; ++kind)
                     checkReading(*s, ReadingKind(kind), truth[kind]);
+                // The bars stand at the whole Values nearest to the antenna's setting.
+                const NomogramReadings whole =
+                        s ? readNomogram(s->values.upper, s->values.lower) : NomogramReadings();
+                const auto near = [&](std::optional<double> a, std::optional<double> b,
+                                      double rate) {
+                    return !a || !b || std::abs(std::log10(*a / *b)) <= 0.51 / rate / 2000;
+                };
+                QVERIFY(!s || near(whole.beamwidth10dB, s->readings.beamwidth10dB, 3.2));
+                QVERIFY(!s || near(whole.farFieldRange, s->readings.farFieldRange, 4));
                 answered += bool(s);
                 beyond += s && !s->readings.beyond.isEmpty();
             }
