@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation>Ein Rechenschieber aus zwei Nomogrammen für Parabolantennen: Gewinn, Halbwertsbreite und Fernfeldabstand.</translation>
-    </message>
-    <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
         <translation>Antennendurchmesser in m, cm, mm, ft oder in (ohne Einheit: m).</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>Standardausgabe kann nicht beschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>A slide rule of two nomograms for dish antennas, read as their formulas give them, with λ = c/f: the gain η(πD/λ)², the 3 dB beamwidth 70 λ/D, the 10 dB beamwidth 131.5 λ/D (1.878 times the 3 dB one) and the far-field range 2D²/λ.</source>
+        <translation>Ein Rechenschieber aus zwei Nomogrammen für Parabolantennen, abgelesen wie ihre Formeln es ergeben, mit λ = c/f: der Gewinn η(πD/λ)², die 3-dB-Halbwertsbreite 70 λ/D, die 10-dB-Breite 131,5 λ/D (das 1,878-Fache der 3-dB-Breite) und der Fernfeldabstand 2D²/λ.</translation>
     </message>
     <message>
         <source>--batch: give the table&apos;s file name, or - for standard input</source>
@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
-        <translation>„%1“ lässt sich zweifach lesen, als %2 und als %3: geben Sie %2 oder %3 ein.</translation>
+        <translation>„%1“ lässt sich zweifach lesen, als %2 und als %3: Bitte %2 oder %3 eingeben.</translation>
     </message>
 </context>
 <context>
@@ -495,11 +495,11 @@
     </message>
     <message>
         <source>beyond the beamwidth scale (over %1)</source>
-        <translation>jenseits der Skala der Halbwertsbreite (über %1)</translation>
+        <translation>jenseits der Halbwertsbreitenskala (über %1)</translation>
     </message>
     <message>
         <source>beyond the beamwidth scale (under %1)</source>
-        <translation>jenseits der Skala der Halbwertsbreite (unter %1)</translation>
+        <translation>jenseits der Halbwertsbreitenskala (unter %1)</translation>
     </message>
     <message>
         <source>beyond the far-field scale (over %1)</source>

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation>Regla de cálculo de dos nomogramas para antenas parabólicas: ganancia, ancho de haz y distancia de campo lejano.</translation>
-    </message>
-    <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
         <translation>Diámetro de la antena en m, cm, mm, ft o in (m si no se indica).</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>A slide rule of two nomograms for dish antennas, read as their formulas give them, with λ = c/f: the gain η(πD/λ)², the 3 dB beamwidth 70 λ/D, the 10 dB beamwidth 131.5 λ/D (1.878 times the 3 dB one) and the far-field range 2D²/λ.</source>
+        <translation>Una regla de cálculo de dos nomogramas para antenas parabólicas, leída como dan sus fórmulas, con λ = c/f: la ganancia η(πD/λ)², la anchura de haz a 3 dB 70 λ/D, la anchura a 10 dB 131,5 λ/D (1,878 veces la de 3 dB) y la distancia de campo lejano 2D²/λ.</translation>
     </message>
     <message>
         <source>--batch: give the table&apos;s file name, or - for standard input</source>
@@ -487,27 +487,27 @@
     </message>
     <message>
         <source>beyond the gain scale (over %1)</source>
-        <translation>más allá de la escala de ganancia (más de %1)</translation>
+        <translation>fuera de la escala de ganancia (más de %1)</translation>
     </message>
     <message>
         <source>beyond the gain scale (under %1)</source>
-        <translation>más allá de la escala de ganancia (menos de %1)</translation>
+        <translation>fuera de la escala de ganancia (menos de %1)</translation>
     </message>
     <message>
         <source>beyond the beamwidth scale (over %1)</source>
-        <translation>más allá de la escala del ancho de haz (más de %1)</translation>
+        <translation>fuera de la escala de anchura de haz (más de %1)</translation>
     </message>
     <message>
         <source>beyond the beamwidth scale (under %1)</source>
-        <translation>más allá de la escala del ancho de haz (menos de %1)</translation>
+        <translation>fuera de la escala de anchura de haz (menos de %1)</translation>
     </message>
     <message>
         <source>beyond the far-field scale (over %1)</source>
-        <translation>más allá de la escala del campo lejano (más de %1)</translation>
+        <translation>fuera de la escala de campo lejano (más de %1)</translation>
     </message>
     <message>
         <source>beyond the far-field scale (under %1)</source>
-        <translation>más allá de la escala del campo lejano (menos de %1)</translation>
+        <translation>fuera de la escala de campo lejano (menos de %1)</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@ Refusal refused(const Reach &reach, const Ordered &given, const QLocale &locale)
 SetAntenna setAt(const AntennaRequest &request, TypedAntenna antenna, BarValues values)
 {
     const NomogramReadings readings =
-            readNomogram(values.upper, values.lower, request.efficiencyPercent());
+            readNomogram(values.exactUpper, values.exactLower, request.efficiencyPercent());
     return {request, std::move(antenna), values, readings};
 }
 

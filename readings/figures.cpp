@@ -33,11 +33,11 @@ int exponentOf(double magnitude)
 
 } // namespace
 
-ThreeFigures toThreeFigures(double value, Rounding rounding)
+ThreeFigures toThreeFigures(double value, Rounding rounding, int maxDecimals)
 {
     if (value == 0)
-        return {0.0, 2};
-    int exponent = exponentOf(std::abs(value));
+        return {0.0, std::min(2, maxDecimals)};
+    int exponent = std::max(exponentOf(std::abs(value)), 2 - maxDecimals);
     const double unit = tenTo(exponent - 2);
     const double steps = value / unit;
     // A hair of tolerance, so that an end that is already round stays where it is.
@@ -51,15 +51,15 @@ ThreeFigures toThreeFigures(double value, Rounding rounding)
     return {rounded, std::max(0, 2 - exponent)};
 }
 
-QString threeFigures(double value, const QLocale &locale)
+QString threeFigures(double value, const QLocale &locale, int maxDecimals)
 {
-    const auto [rounded, decimals] = toThreeFigures(value);
+    const auto [rounded, decimals] = toThreeFigures(value, Rounding::Nearest, maxDecimals);
     return locale.toString(rounded, 'f', decimals);
 }
 
-std::string plainThreeFigures(double value)
+std::string plainThreeFigures(double value, int maxDecimals)
 {
-    const auto [rounded, decimals] = toThreeFigures(value);
+    const auto [rounded, decimals] = toThreeFigures(value, Rounding::Nearest, maxDecimals);
     // Three figures are a whole number of units of the last decimal: written as one,
     // which is much faster than a general conversion, and the same digits.
     const double units = std::round(std::abs(rounded) * tenTo(decimals));

@@ -12,7 +12,7 @@ using namespace references;
 namespace {
 
 // One reading with its bar at a Value; beyond an end of its scale, the end it lies past.
-std::optional<double> read(NomogramReadings &r, ReadingKind kind, int value,
+std::optional<double> read(NomogramReadings &r, ReadingKind kind, double value,
                            double efficiency = 100)
 {
     const Reference reference = referenceOf(kind, efficiency);
@@ -25,7 +25,8 @@ std::optional<double> read(NomogramReadings &r, ReadingKind kind, int value,
 
 } // namespace
 
-NomogramReadings readNomogram(int upperValue, int lowerValue, std::optional<double> efficiency)
+NomogramReadings readNomogram(double upperValue, double lowerValue,
+                              std::optional<double> efficiency)
 {
     NomogramReadings r;
     r.gainAtFullEfficiency = read(r, ReadingKind::GainAtFullEfficiency, upperValue);
@@ -62,10 +63,10 @@ Reach eitherReach(QuantityKind kind, const ScaleRule &scale,
     return either;
 }
 
-// The Value nearest to exact on the bar, or the end of the bar nearest to it.
-int nearest(double exact)
+// A Value on the bar, or the end of the bar nearest to it.
+double onBar(double exact)
 {
-    return int(std::lround(std::clamp(exact, double(bars::Minimum), double(bars::Maximum))));
+    return std::clamp(exact, double(bars::Minimum), double(bars::Maximum));
 }
 
 } // namespace
@@ -78,7 +79,8 @@ std::variant<BarValues, OffScale, Reach> placeAntenna(double diameter, double fr
         return OffScale{QuantityKind::Frequency, UpperFrequency.low, UpperFrequency.high};
     const auto [upper, lower] = exactValues(diameter, frequency);
     if (bars::holds(upper) || bars::holds(lower))
-        return BarValues{nearest(upper), nearest(lower)};
+        return BarValues{int(std::lround(onBar(upper))), int(std::lround(onBar(lower))),
+                         onBar(upper), onBar(lower)};
     const Reach frequencies = eitherReach(
             QuantityKind::Frequency, UpperFrequency,
             [&](int v) { return upperFrequencyWith(diameter, v); },

@@ -39,7 +39,7 @@ struct NomogramReadings
     QList<BeyondScale> beyond; // the readings without a value, in the order above
 };
 
-NomogramReadings readNomogram(int upperValue, int lowerValue,
+NomogramReadings readNomogram(double upperValue, double lowerValue,
                               std::optional<double> efficiency = {});
 
 // The bar Values that set an antenna on both nomograms: its frequency under its
@@ -48,6 +48,9 @@ struct BarValues
 {
     int upper;
     int lower;
+    // Not rounded, where the antenna is read: within the bar, its nearest end.
+    double exactUpper;
+    double exactLower;
 };
 
 // A quantity off its printed scale, with the scale's ends in the base unit.

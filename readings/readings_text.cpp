@@ -45,7 +45,10 @@ QString beyond(const NomogramReadings &r, ReadingKind kind, const char *unit, co
 QString line(const QString &sentence, const NomogramReadings &r, ReadingKind kind,
              const std::optional<double> &value, const char *unit, const QLocale &locale)
 {
-    return sentence.arg(value ? threeFigures(*value, locale) + QString::fromUtf8(unit)
+    const bool gain =
+            kind == ReadingKind::GainAtFullEfficiency || kind == ReadingKind::GainAtEfficiency;
+    return sentence.arg(value ? threeFigures(*value, locale, gain ? GainDecimals : 15)
+                                        + QString::fromUtf8(unit)
                               : beyond(r, kind, unit, locale));
 }
 

@@ -26,11 +26,11 @@ struct Reference
 {
     const ScaleRule &scale;
     double x;
-    float (*leftAt)(int value);
+    double (*leftAt)(double value);
     double (*valueFor)(double left);
 
     // The x of the strip under the reference, with its bar at a Value.
-    double stripX(int value) const { return x - leftAt(value); }
+    double stripX(double value) const { return x - leftAt(value); }
     // The Value, not rounded, that puts a reading under the reference.
     double valueAt(double reading) const { return valueFor(x - scale.position(reading)); }
 };
