@@ -3,11 +3,11 @@
 #include "app/application.h"
 #include "app/clock.h"
 #include "app/dishscope.h"
+#include "app/module1.h"
 #include "app/nomogram_commands.h"
 #include "app/sunken_panel.h"
 #include "cli/say.h"
 #include "print/print_door.h"
-#include "scales/module1.h"
 
 namespace {
 
