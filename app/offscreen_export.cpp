@@ -37,8 +37,7 @@ int exportFromCommandLine(int argc, char **argv, const QString &file,
     module.MAIN();
     if (antenna)
         window.commands->setAntenna(*antenna);
-    const QString error =
-            exporting::writeFile(file, *window.picPIC->client(), window.commands->footer());
+    const QString error = exporting::writeFile(file, window, window.commands->footer());
     if (error.isEmpty())
         return ExitOk;
     say(error);

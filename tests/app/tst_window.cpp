@@ -75,8 +75,9 @@ void checkView(const Dishscope &w)
     QList<std::pair<QString, QRect>> expected, row;
     for (const auto &[panel, texts] : rows)
         for (int place = 0; place < 2 && panel->isVisibleTo(&w); ++place)
-            expected << std::pair(texts[place],
-                                  pixelsOf(placementOf(place ? "cmdInfo" : "cmdInstr")));
+            expected << std::pair(
+                    texts[place],
+                    pixelsOf(placementOf(place ? Control::cmdInfo : Control::cmdInstr)));
     for (QPushButton *b : w.findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
         if (b->isVisibleTo(&w))
             row << std::pair(b->text(), b->geometry());

@@ -115,10 +115,10 @@ void checkStandTogether(const SetAntenna &s)
     using namespace readings;
     const double d = s.antenna.diameter.value, f = s.antenna.frequency.value;
     const double fUnder =
-            UpperFrequency.value(placementOf("picPICA").left + UpperDiameter.position(d)
+            UpperFrequency.value(placementOf(Control::picPICA).left + UpperDiameter.position(d)
                                  - bars::upperFrequencyLeft(s.values.upper));
     const double dOver =
-            LowerDiameter.value(placementOf("picPICH").left + LowerFrequency.position(f)
+            LowerDiameter.value(placementOf(Control::picPICH).left + LowerFrequency.position(f)
                                 - bars::lowerDiameterLeft(s.values.lower));
     QVERIFY(std::abs(std::log10(fUnder / f)) <= 0.51 / 3.2 / 2000);
     QVERIFY(std::abs(std::log10(dOver / d)) <= 0.51 / 8 / 2000);
