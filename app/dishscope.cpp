@@ -1,5 +1,7 @@
 #include "app/dishscope.h"
 
+#include "beamwise_version.h"
+
 #include "app/instructions_text.h"
 #include "app/nomogram_commands.h"
 #include "app/sunken_panel.h"
@@ -85,7 +87,7 @@ Dishscope::Dishscope()
 {
     loadPictures();
     setObjectName(QStringLiteral("Dishscope"));
-    setWindowTitle(QStringLiteral("Beamwise     v2.4"));
+    setWindowTitle(QStringLiteral("Beamwise     v" BEAMWISE_VERSION));
     setFixedSize(twips::toPixels(layout::ClientWidth), twips::toPixels(layout::ClientHeight));
     setBackground(this, WindowRed);
 

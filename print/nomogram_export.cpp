@@ -1,6 +1,8 @@
 #include "print/nomogram_picture.h"
 #include "print/print_door.h"
 
+#include "beamwise_version.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -40,7 +42,7 @@ std::optional<QByteArray> render(const QString &suffix, const NomogramFace &view
     const QSizeF size = picture::viewSize();
     if (suffix == QLatin1String("pdf")) {
         QPdfWriter pdf(&buffer);
-        pdf.setCreator(QStringLiteral("Beamwise 2.4"));
+        pdf.setCreator(QStringLiteral("Beamwise " BEAMWISE_VERSION));
         pdf.setTitle(QCoreApplication::translate("Export", "Beamwise nomogram"));
         pdf.setPageSize(pageSizeFor());
         pdf.setPageMargins(QMarginsF());
