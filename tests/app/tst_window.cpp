@@ -27,14 +27,14 @@ struct FailingStrip : ScaleStrip
 };
 
 // Every strip stands at its Left's nearest pixel, the sliding ones where their bar's
-// rule puts them, and what the window shows against its fixed references is what the
-// nomograms read, or nothing where that lies off its scale.
+// rule puts them for the place of its thumb, and what the window shows against its fixed references
+// is what the nomograms read, or nothing where that lies off its scale.
 void checkReadings(const StartedProgram &p, double efficiency)
 {
     const Dishscope &w = p.window;
     for (ScaleStrip *s : p.strips())
         QCOMPARE(s->x(), int(std::lround(s->leftTwips() / 15)));
-    const int up = w.scrSCROLL->value(), down = w.scrSCROLL2->value();
+    const int up = w.scrSCROLL->sliderPosition(), down = w.scrSCROLL2->sliderPosition();
     QCOMPARE(
             (QList<float>{w.picPICB->leftTwips(), w.picPICC->leftTwips(), w.picPICD->leftTwips(),
                           w.picPICF->leftTwips(), w.picPICG->leftTwips()}),
@@ -144,6 +144,9 @@ void openDialog(Dishscope &w, QStringList &seen,
         w.commands->setAntennaAction->trigger();
 }
 
+// The quantities as the dialog offers them, named as the command line's options.
+const char *const Names[] = {"diameter", "frequency", "gain", "beamwidth", "far-field"};
+
 // The worked example's antenna, 1 m at 10 GHz and 55 %, as typed, and its readings.
 const QStringList WorkedReadings{"Antenna: 100 cm at 10,000 MHz, 55 % efficiency",
                                  "Gain at 100 % efficiency: 40.5 dBi",
@@ -208,33 +211,45 @@ private slots:
     }
 
     // One failed stroke, every stroke failed, and failures numbered 0 or less, which are
-    // silent. Each is told in a message box, either of whose answers lets the procedure go
-    // on after it, and so does start-up.
+    // silent. Each is told, and the procedure goes on after it, and so does start-up.
+    void failuresAreReportedAndDrawingGoesOn_data()
+    {
+        QTest::addColumn<int>("call"); // the line-to that fails, every one for -1
+        QTest::addColumn<int>("number");
+        QTest::newRow("one stroke") << 3 << 480;
+        QTest::newRow("every stroke") << -1 << 480;
+        QTest::newRow("number 0") << 3 << 0;
+        QTest::newRow("number below 0") << 3 << -7;
+    }
     void failuresAreReportedAndDrawingGoesOn()
     {
+        QFETCH(int, call);
+        QFETCH(int, number);
         StartedProgram reference;
         const auto strokes = [](const ScaleStrip *s) {
             return std::count_if(s->displayList().begin(), s->displayList().end(),
                                  [](auto &op) { return op.kind == DrawOp::LineTo; });
         };
-        for (auto [call, number] : {std::pair{3, 480}, {-1, 480}, {3, 0}, {3, -7}}) {
-            const int all = strokes(reference.window.picPICC), failed = call < 0 ? all : 1;
-            StartedProgram p(false);
-            FailingStrip failing;
-            std::tie(failing.call, failing.number) = std::pair(call, number);
-            const Dishscope &w = p.window;
-            Module1 module(p.window,
-                           {w.picPICA, w.picPICB, &failing, w.picPICD, w.picPICE, w.picPICF,
-                            w.picPICG, w.picPICH},
-                           p.reporter, p.clock);
-            module.MAIN();
-            QCOMPARE(p.reporter.messages,
-                     QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
-            QCOMPARE(strokes(&failing), all - failed);
-            QCOMPARE(p.window.picPICH->displayList(), reference.window.picPICH->displayList());
-            QVERIFY(p.window.isVisible());
-        }
+        const int all = strokes(reference.window.picPICC), failed = call < 0 ? all : 1;
+        StartedProgram p(false);
+        FailingStrip failing;
+        std::tie(failing.call, failing.number) = std::pair(call, number);
+        const Dishscope &w = p.window;
+        Module1 module(p.window,
+                       {w.picPICA, w.picPICB, &failing, w.picPICD, w.picPICE, w.picPICF, w.picPICG,
+                        w.picPICH},
+                       p.reporter, p.clock);
+        module.MAIN();
+        QCOMPARE(p.reporter.messages,
+                 QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
+        QCOMPARE(strokes(&failing), all - failed);
+        QCOMPARE(p.window.picPICH->displayList(), reference.window.picPICH->displayList());
+        QVERIFY(p.window.isVisible());
+    }
 
+    // A report is a message box, either of whose answers lets the procedure go on.
+    void reportsAreMessageBoxes()
+    {
         QString seen;
         QTimer::singleShot(50, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -292,28 +307,63 @@ private slots:
         QCOMPARE(renders(), rendered);
     }
 
+    // The thumb dragged by the mouse: every step of the drag moves it, and the strips of
+    // its bar with it, before it is let go.
+    void stripsMoveWithEveryStepOfADrag_data()
+    {
+        QTest::addColumn<bool>("upper");
+        QTest::newRow("upper bar") << true;
+        QTest::newRow("lower bar") << false;
+    }
+    void stripsMoveWithEveryStepOfADrag()
+    {
+        QFETCH(bool, upper);
+        StartedProgram p;
+        QScrollBar *bar = upper ? p.window.scrSCROLL : p.window.scrSCROLL2;
+        const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, bar->mapToGlobal(at), Qt::LeftButton, held, {});
+            QApplication::sendEvent(bar, &event);
+        };
+        const QPoint thumb = bar->rect().center(); // where the start puts it
+        mouse(QEvent::MouseButtonPress, thumb, Qt::LeftButton);
+        for (int step = 1; step <= 5 && !QTest::currentTestFailed(); ++step) {
+            const int from = bar->sliderPosition();
+            mouse(QEvent::MouseMove, thumb + QPoint(upper ? 7 * step : -7 * step, 0),
+                  Qt::LeftButton);
+            QVERIFY(bar->isSliderDown() && bar->sliderPosition() != from);
+            checkReadings(p, 55);
+        }
+        mouse(QEvent::MouseButtonRelease, thumb, Qt::NoButton);
+    }
+
     // Every pair of one antenna's quantities, chosen in either order in the dialog, reads
     // as the command line does with the same two options, or is refused as it is there.
+    void everyPairAsOnTheCommandLine_data()
+    {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        for (int a = 0; a < 5; ++a)
+            for (int b = a + 1; b < 5; ++b)
+                QTest::addRow("%s, %s", Names[a], Names[b]) << a << b;
+    }
     void everyPairAsOnTheCommandLine()
     {
+        QFETCH(int, a);
+        QFETCH(int, b);
         QWidget parent;
         SetAntennaDialog dialog(&parent);
-        const QStringList names{"diameter", "frequency", "gain", "beamwidth", "far-field"},
-                antenna{"1.2 m", "11.7 GHz", "41.2 dBi", "1.50\u00B0", "118 m"};
-        for (int a = 0; a < 5; ++a)
-            for (int b = a + 1; b < 5; ++b) {
-                const Run line = run(BEAMWISE_BINARY,
-                                     {"--readings", "--" + names[a], antenna[a], "--" + names[b],
-                                      antenna[b], "--efficiency", "60"});
-                for (auto [x, y] : {std::pair{a, b}, {b, a}}) {
-                    // The dialog shows the antenna only where it found one.
-                    const QString shown = type(dialog, x, antenna[x], y, antenna[y], "60");
-                    QCOMPARE(settable(dialog), line.status == 0);
-                    QVERIFY2(line.status ? shown.startsWith("A gain and a beamwidth fix")
-                                         : line.out.endsWith(shown + '\n'),
-                             qPrintable(shown + '\n' + line.out));
-                }
-            }
+        const QStringList antenna{"1.2 m", "11.7 GHz", "41.2 dBi", "1.50\u00B0", "118 m"};
+        const Run line = run(BEAMWISE_BINARY,
+                             {"--readings", QString("--") + Names[a], antenna[a],
+                              QString("--") + Names[b], antenna[b], "--efficiency", "60"});
+        for (auto [x, y] : {std::pair{a, b}, {b, a}}) {
+            // The dialog shows the antenna only where it found one.
+            const QString shown = type(dialog, x, antenna[x], y, antenna[y], "60");
+            QCOMPARE(settable(dialog), line.status == 0);
+            QVERIFY2(line.status ? shown.startsWith("A gain and a beamwidth fix")
+                                 : line.out.endsWith(shown + '\n'),
+                     qPrintable(shown + '\n' + line.out));
+        }
     }
 
     // The dialog refuses what cannot be set and moves nothing; it opens on the antenna
