@@ -14,9 +14,6 @@ class Module1
 {
 public:
     Module1(Dishscope &window, ErrorReporter &reporter, const Clock &clock);
-    // Draws the scales on other surfaces than the window's own strips.
-    Module1(Dishscope &window, const ScaleSurfaces &surfaces, ErrorReporter &reporter,
-            const Clock &clock);
 
     void MAIN();
     void head();

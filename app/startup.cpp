@@ -11,15 +11,9 @@
 #include <QScrollBar>
 
 Module1::Module1(Dishscope &window, ErrorReporter &reporter, const Clock &clock)
-    : Module1(window,
-              {window.picPICA, window.picPICB, window.picPICC, window.picPICD, window.picPICE,
-               window.picPICF, window.picPICG, window.picPICH},
-              reporter, clock)
-{ }
-
-Module1::Module1(Dishscope &window, const ScaleSurfaces &surfaces, ErrorReporter &reporter,
-                 const Clock &clock)
-    : scales(surfaces, reporter, MSG)
+    : scales({window.picPICA, window.picPICB, window.picPICC, window.picPICD, window.picPICE,
+              window.picPICF, window.picPICG, window.picPICH},
+             reporter, MSG)
     , window_(window)
     , reporter_(reporter)
     , clock_(clock)

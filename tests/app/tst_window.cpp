@@ -11,21 +11,6 @@ namespace {
 
 using namespace readings;
 
-// A strip whose n-th line-to (every one for n < 0) fails with a number.
-struct FailingStrip : ScaleStrip
-{
-    FailingStrip()
-        : ScaleStrip(nullptr, 570)
-    { }
-    void lineTo(float x, float y, Colour c) override
-    {
-        if (++calls == call || call < 0)
-            throw RuntimeError{number};
-        ScaleStrip::lineTo(x, y, c);
-    }
-    int calls = 0, call = 0, number = 0;
-};
-
 // Every strip stands at its Left's nearest pixel, the sliding ones where their bar's
 // rule puts them for the place of its thumb, and what the window shows against its fixed references
 // is what the nomograms read, or nothing where that lies off its scale.
@@ -208,43 +193,6 @@ private slots:
         QCOMPARE(shot.pixel(view + QPoint(5, 5)), qRgb(255, 255, 255));
         QCOMPARE(shot.pixel(view + w.lblCursor3->geometry().topLeft() + QPoint(1, 2)),
                  qRgb(0xC0, 0, 0xC0));
-    }
-
-    // One failed stroke, every stroke failed, and failures numbered 0 or less, which are
-    // silent. Each is told, and the procedure goes on after it, and so does start-up.
-    void failuresAreReportedAndDrawingGoesOn_data()
-    {
-        QTest::addColumn<int>("call"); // the line-to that fails, every one for -1
-        QTest::addColumn<int>("number");
-        QTest::newRow("one stroke") << 3 << 480;
-        QTest::newRow("every stroke") << -1 << 480;
-        QTest::newRow("number 0") << 3 << 0;
-        QTest::newRow("number below 0") << 3 << -7;
-    }
-    void failuresAreReportedAndDrawingGoesOn()
-    {
-        QFETCH(int, call);
-        QFETCH(int, number);
-        StartedProgram reference;
-        const auto strokes = [](const ScaleStrip *s) {
-            return std::count_if(s->displayList().begin(), s->displayList().end(),
-                                 [](auto &op) { return op.kind == DrawOp::LineTo; });
-        };
-        const int all = strokes(reference.window.picPICC), failed = call < 0 ? all : 1;
-        StartedProgram p(false);
-        FailingStrip failing;
-        std::tie(failing.call, failing.number) = std::pair(call, number);
-        const Dishscope &w = p.window;
-        Module1 module(p.window,
-                       {w.picPICA, w.picPICB, &failing, w.picPICD, w.picPICE, w.picPICF, w.picPICG,
-                        w.picPICH},
-                       p.reporter, p.clock);
-        module.MAIN();
-        QCOMPARE(p.reporter.messages,
-                 QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
-        QCOMPARE(strokes(&failing), all - failed);
-        QCOMPARE(p.window.picPICH->displayList(), reference.window.picPICH->displayList());
-        QVERIFY(p.window.isVisible());
     }
 
     // A report is a message box, either of whose answers lets the procedure go on.

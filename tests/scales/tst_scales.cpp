@@ -6,6 +6,7 @@
 #include "scales/scale_strip.h"
 #include "scales/twips.h"
 #include "scales/typeface.h"
+#include "support/recording.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -55,41 +56,43 @@ const Scale Scales[] = {
         {Control::picPICG, readings::LowerDiameter, Tenths, 300, 50, 50, "Antenna Diameter"},
         {Control::picPICH, readings::LowerFrequency, FirstFifths, 170, 20, 90, "Frequency"}};
 
-bool near(double a, double b, double tolerance)
+// A strip whose n-th line-to (every one for n < 0) fails with a number.
+struct FailingStrip : ScaleStrip
 {
-    return std::abs(a - b) <= tolerance;
-}
-
-struct RecordingReporter : ErrorReporter
-{
-    void report(const QString &message) override { messages << message; }
-    QStringList messages;
+    FailingStrip()
+        : ScaleStrip(nullptr, 570)
+    { }
+    void lineTo(float x, float y, Colour c) override
+    {
+        if (++calls == call || call < 0)
+            throw RuntimeError{number};
+        ScaleStrip::lineTo(x, y, c);
+    }
+    int calls = 0, call = 0, number = 0;
 };
 
 // The eight strips where the window lays them out, each reading its scale, drawn by
-// the scale procedures.
+// the scale procedures; the beamwidth scale on another surface if one is given.
 struct DrawnScales
 {
-    DrawnScales()
+    explicit DrawnScales(Surface *beamwidth = nullptr)
     {
         for (const Scale &scale : Scales) {
             const Placement &p = placementOf(scale.strip);
             auto *strip = new ScaleStrip(&view, float(p.height));
-            using twips::toPixels;
-            strip->setGeometry(toPixels(p.left), toPixels(p.top), toPixels(p.width),
-                               toPixels(p.height));
+            strip->setGeometry(pixelsOf(p));
             strip->setLeftTwips(float(p.left));
             strip->setReading(scale.rule);
             strips << strip;
         }
         const QList<ScaleStrip *> &s = strips;
-        ScaleProcedures procedures({s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]}, reporter,
-                                   message);
-        procedures.LG();
+        ScaleProcedures procedures(
+                {s[0], s[1], beamwidth ? beamwidth : s[2], s[3], s[4], s[5], s[6], s[7]}, reporter,
+                message);
         for (void (ScaleProcedures::*draw)() :
-             {&ScaleProcedures::PICA, &ScaleProcedures::PICB, &ScaleProcedures::PICC,
-              &ScaleProcedures::PICD, &ScaleProcedures::PICE, &ScaleProcedures::PICF,
-              &ScaleProcedures::PICG, &ScaleProcedures::PICH})
+             {&ScaleProcedures::LG, &ScaleProcedures::PICA, &ScaleProcedures::PICB,
+              &ScaleProcedures::PICC, &ScaleProcedures::PICD, &ScaleProcedures::PICE,
+              &ScaleProcedures::PICF, &ScaleProcedures::PICG, &ScaleProcedures::PICH})
             (procedures.*draw)();
     }
     QWidget view;
@@ -266,8 +269,37 @@ private slots:
         QCOMPARE(drawn.reporter.messages, QStringList());
     }
 
-    // The logarithm table holds log10 of the digits 2 to 9 and is read at its indexes 0 to
-    // 10 only: a read beyond them fails its step as a subscript out of range.
+    // One failed stroke, every stroke failed, and failures numbered 0 or less, which are
+    // silent. Each is told, and the procedure goes on after it, and so does drawing.
+    void failuresAreReportedAndDrawingGoesOn_data()
+    {
+        QTest::addColumn<int>("call"); // the line-to that fails, every one for -1
+        QTest::addColumn<int>("number");
+        QTest::newRow("one stroke") << 3 << 480;
+        QTest::newRow("every stroke") << -1 << 480;
+        QTest::newRow("number 0") << 3 << 0;
+        QTest::newRow("number below 0") << 3 << -7;
+    }
+    void failuresAreReportedAndDrawingGoesOn()
+    {
+        QFETCH(int, call);
+        QFETCH(int, number);
+        const auto strokes = [](const ScaleStrip *s) {
+            return std::count_if(s->displayList().begin(), s->displayList().end(),
+                                 [](auto &op) { return op.kind == DrawOp::LineTo; });
+        };
+        const int all = strokes(drawn.strips[2]), failed = call < 0 ? all : 1;
+        FailingStrip failing;
+        std::tie(failing.call, failing.number) = std::pair(call, number);
+        const DrawnScales again(&failing);
+        QCOMPARE(again.reporter.messages,
+                 QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
+        QCOMPARE(strokes(&failing), all - failed);
+        QCOMPARE(again.strips[7]->displayList(), drawn.strips[7]->displayList());
+    }
+
+    // The logarithm table is read at its indexes 0 to 10 only: a read beyond them fails
+    // its step as a subscript out of range.
     void logarithmTableReadsOnlyItsIndexes_data()
     {
         QTest::addColumn<int>("index");
@@ -286,8 +318,6 @@ private slots:
         QString message;
         ScaleProcedures procedures({}, reporter, message);
         procedures.LG();
-        for (int digit = 2; digit <= 9; ++digit)
-            QVERIFY(near(procedures.LOGT(digit), std::log10(digit), 1e-15));
         bool read = false;
         Trap(message, reporter, "LOGT")([&] { read = (procedures.LOGT(index), true); });
         QCOMPARE(read, reported.isEmpty());

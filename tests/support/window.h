@@ -12,28 +12,11 @@
 #include "scales/scale_strip.h"
 #include "scales/twips.h"
 #include "support/process.h"
+#include "support/recording.h"
 
 #include <QtTest>
 #include <QtWidgets>
 #include <cmath>
-
-inline bool near(double a, double b, double tolerance)
-{
-    return std::abs(a - b) <= tolerance;
-}
-
-// A control's place in its container, in pixels.
-inline QRect pixelsOf(const Placement &p)
-{
-    using twips::toPixels;
-    return QRect(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height));
-}
-
-struct RecordingReporter : ErrorReporter
-{
-    void report(const QString &message) override { messages << message; }
-    QStringList messages;
-};
 
 struct FixedClock : Clock
 {
