@@ -12,13 +12,13 @@ namespace {
 using namespace readings;
 
 // Every strip stands at its Left's nearest pixel, the sliding ones where their bar's
-// rule puts them for the place of its thumb, and what the window shows against its fixed references
-// is what the nomograms read, or nothing where that lies off its scale.
+// rule puts them for the place of its thumb, and what the window shows against its
+// fixed references is what the nomograms read, or nothing where that lies off its scale.
 void checkReadings(const StartedProgram &p, double efficiency)
 {
     const Dishscope &w = p.window;
-    for (ScaleStrip *s : p.strips())
-        QCOMPARE(s->x(), int(std::lround(s->leftTwips() / 15)));
+    for (const NomogramFace::Scale &s : w.scales())
+        QCOMPARE(s.strip->x(), int(std::lround(s.strip->leftTwips() / 15)));
     const int up = w.scrSCROLL->sliderPosition(), down = w.scrSCROLL2->sliderPosition();
     QCOMPARE(
             (QList<float>{w.picPICB->leftTwips(), w.picPICC->leftTwips(), w.picPICD->leftTwips(),
@@ -159,8 +159,8 @@ private slots:
         OnShow onShow;
         onShow.check = [&] {
             shown = true;
-            for (ScaleStrip *s : p.strips())
-                QVERIFY(!s->displayList().empty());
+            for (const NomogramFace::Scale &s : w.scales())
+                QVERIFY(!s.strip->displayList().empty());
             QCOMPARE(std::pair(w.scrSCROLL->value(), w.scrSCROLL2->value()),
                      std::pair(16380, 16380));
             QCOMPARE(w.lblDate->text(), QString("1 Mar 2027"));
@@ -222,8 +222,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const auto renders = [&] {
             QList<int> counts;
-            for (ScaleStrip *s : p.strips())
-                counts << s->renderCount();
+            for (const NomogramFace::Scale &s : w.scales())
+                counts << s.strip->renderCount();
             return counts;
         };
         const QList<int> rendered = renders();

@@ -36,13 +36,6 @@ struct StartedProgram
     RecordingReporter reporter;
     Dishscope window;
     Module1 module{window, reporter, clock};
-
-    QList<ScaleStrip *> strips() const
-    {
-        const Dishscope &w = window;
-        return {w.picPICA, w.picPICB, w.picPICC, w.picPICD,
-                w.picPICE, w.picPICF, w.picPICG, w.picPICH};
-    }
 };
 
 // Starts the application as the program does (style, fonts). A modal dialog left
