@@ -64,6 +64,10 @@ void NomogramCommands::accessibilityActiveChanged(bool active)
 
 NomogramReadings NomogramCommands::current() const
 {
+    // An antenna set is read where it is set, as the command line reads it; its bars
+    // stand at the whole Values nearest to that.
+    if (const SetAntenna *set = standing())
+        return set->readings;
     return readNomogram(window_.scrSCROLL->value(), window_.scrSCROLL2->value(),
                         antenna_ ? antenna_->request.efficiencyPercent() : std::nullopt);
 }

@@ -13,13 +13,11 @@ QByteArray reading(const std::optional<double> &value)
     return value ? plainThreeFigures(*value) : QByteArray();
 }
 
-// A diameter or frequency in the program's unit: as found, to its figures; as typed,
+// A diameter or frequency in the program's unit: as found, to three figures; as typed,
 // without the last bits that a change of unit leaves (70 cm is 0.7 m, not 0.70000001).
-QByteArray base(const Quantity &q, bool found, int figures)
+QByteArray base(const Quantity &q, bool found)
 {
-    if (!found)
-        return QByteArray::number(q.value, 'g', 12);
-    return QByteArray::number(q.value, 'f', decimalsFor(q.value, figures));
+    return found ? plainThreeFigures(q.value) : QByteArray::number(q.value, 'g', 12);
 }
 
 QByteArray foundWords(const TypedAntenna &a)
@@ -64,8 +62,8 @@ Values of(const SetAntenna &set)
 {
     const TypedAntenna &a = set.antenna;
     const NomogramReadings &r = set.readings;
-    return {base(a.diameter, a.diameterFound, a.foundFigures),
-            base(a.frequency, a.frequencyFound, a.foundFigures),
+    return {base(a.diameter, a.diameterFound),
+            base(a.frequency, a.frequencyFound),
             a.efficiency ? QByteArray::number(a.efficiency->value, 'g', 12) : QByteArray(),
             reading(r.gainAtFullEfficiency),
             reading(r.gainAtEfficiency),

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation>Ein Rechenschieber aus zwei Nomogrammen für Parabolantennen: Gewinn, Halbwertsbreite und Fernfeldabstand.</translation>
-    </message>
-    <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
         <translation>Antennendurchmesser in m, cm, mm, ft oder in (ohne Einheit: m).</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>Standardausgabe kann nicht beschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>A slide rule of two nomograms for dish antennas, read as their formulas give them, with λ = c/f: the gain η(πD/λ)², the 3 dB beamwidth 70 λ/D, the 10 dB beamwidth 131.5 λ/D (1.878 times the 3 dB one) and the far-field range 2D²/λ.</source>
+        <translation>Ein Rechenschieber aus zwei Nomogrammen für Parabolantennen, abgelesen wie ihre Formeln es ergeben, mit λ = c/f: der Gewinn η(πD/λ)², die 3-dB-Halbwertsbreite 70 λ/D, die 10-dB-Breite 131,5 λ/D (das 1,878-Fache der 3-dB-Breite) und der Fernfeldabstand 2D²/λ.</translation>
     </message>
 </context>
 <context>
@@ -328,6 +328,10 @@
         <source>“%1” is not a number: type %2 such as %3.</source>
         <translation>„%1“ ist keine Zahl: Bitte %2 eingeben, etwa %3.</translation>
     </message>
+    <message>
+        <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
+        <translation>„%1“ lässt sich zweifach lesen, als %2 und als %3: Bitte %2 oder %3 eingeben.</translation>
+    </message>
 </context>
 <context>
     <name>InstructionsText</name>
@@ -385,10 +389,6 @@
 </context>
 <context>
     <name>Readings</name>
-    <message>
-        <source>off the scale</source>
-        <translation>außerhalb der Skala</translation>
-    </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
         <translation>Gewinn bei 100 % Wirkungsgrad: %1</translation>
@@ -480,6 +480,30 @@
     <message>
         <source>%1 to %2%3</source>
         <translation>%1 bis %2%3</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (over %1)</source>
+        <translation>jenseits der Gewinnskala (über %1)</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (under %1)</source>
+        <translation>jenseits der Gewinnskala (unter %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (over %1)</source>
+        <translation>jenseits der Halbwertsbreitenskala (über %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (under %1)</source>
+        <translation>jenseits der Halbwertsbreitenskala (unter %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (over %1)</source>
+        <translation>jenseits der Fernfeldskala (über %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (under %1)</source>
+        <translation>jenseits der Fernfeldskala (unter %1)</translation>
     </message>
 </context>
 <context>

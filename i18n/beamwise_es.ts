@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation>Regla de cálculo de dos nomogramas para antenas parabólicas: ganancia, ancho de haz y distancia de campo lejano.</translation>
-    </message>
-    <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
         <translation>Diámetro de la antena en m, cm, mm, ft o in (m si no se indica).</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>A slide rule of two nomograms for dish antennas, read as their formulas give them, with λ = c/f: the gain η(πD/λ)², the 3 dB beamwidth 70 λ/D, the 10 dB beamwidth 131.5 λ/D (1.878 times the 3 dB one) and the far-field range 2D²/λ.</source>
+        <translation>Una regla de cálculo de dos nomogramas para antenas parabólicas, leída como dan sus fórmulas, con λ = c/f: la ganancia η(πD/λ)², la anchura de haz a 3 dB 70 λ/D, la anchura a 10 dB 131,5 λ/D (1,878 veces la de 3 dB) y la distancia de campo lejano 2D²/λ.</translation>
     </message>
 </context>
 <context>
@@ -328,6 +328,10 @@
         <source>“%1” is not a number: type %2 such as %3.</source>
         <translation>«%1» no es un número: escriba un valor de %2, por ejemplo %3.</translation>
     </message>
+    <message>
+        <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
+        <translation>«%1» se lee de dos maneras, como %2 y como %3: escriba %2 o %3.</translation>
+    </message>
 </context>
 <context>
     <name>InstructionsText</name>
@@ -385,10 +389,6 @@
 </context>
 <context>
     <name>Readings</name>
-    <message>
-        <source>off the scale</source>
-        <translation>fuera de escala</translation>
-    </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
         <translation>Ganancia con eficiencia del 100 %: %1</translation>
@@ -480,6 +480,30 @@
     <message>
         <source>%1 to %2%3</source>
         <translation>%1 a %2%3</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (over %1)</source>
+        <translation>fuera de la escala de ganancia (más de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (under %1)</source>
+        <translation>fuera de la escala de ganancia (menos de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (over %1)</source>
+        <translation>fuera de la escala de anchura de haz (más de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (under %1)</source>
+        <translation>fuera de la escala de anchura de haz (menos de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (over %1)</source>
+        <translation>fuera de la escala de campo lejano (más de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (under %1)</source>
+        <translation>fuera de la escala de campo lejano (menos de %1)</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation>Règle à calcul à deux nomogrammes pour antennes paraboliques&#xa0;: gain, ouverture et distance de champ lointain.</translation>
-    </message>
-    <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
         <translation>Diamètre de l&apos;antenne en m, cm, mm, ft ou in (m par défaut).</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A slide rule of two nomograms for dish antennas, read as their formulas give them, with λ = c/f: the gain η(πD/λ)², the 3 dB beamwidth 70 λ/D, the 10 dB beamwidth 131.5 λ/D (1.878 times the 3 dB one) and the far-field range 2D²/λ.</source>
+        <translation>Une règle à calcul de deux nomogrammes pour antennes paraboliques, lue comme ses formules la donnent, avec λ = c/f : le gain η(πD/λ)², l’ouverture à 3 dB 70 λ/D, l’ouverture à 10 dB 131,5 λ/D (1,878 fois celle à 3 dB) et la distance de champ lointain 2D²/λ.</translation>
     </message>
 </context>
 <context>
@@ -328,6 +328,10 @@
         <source>“%1” is not a number: type %2 such as %3.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;: saisissez %2 en chiffres, par exemple %3.</translation>
     </message>
+    <message>
+        <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
+        <translation>« %1 » se lit de deux façons, %2 et %3 : saisissez %2 ou %3.</translation>
+    </message>
 </context>
 <context>
     <name>InstructionsText</name>
@@ -385,10 +389,6 @@
 </context>
 <context>
     <name>Readings</name>
-    <message>
-        <source>off the scale</source>
-        <translation>hors échelle</translation>
-    </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
         <translation>Gain à 100&#xa0;% de rendement&#xa0;: %1</translation>
@@ -480,6 +480,30 @@
     <message>
         <source>%1 to %2%3</source>
         <translation>%1 à %2%3</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (over %1)</source>
+        <translation>au-delà de l’échelle de gain (plus de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (under %1)</source>
+        <translation>au-delà de l’échelle de gain (moins de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (over %1)</source>
+        <translation>au-delà de l’échelle d’ouverture (plus de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (under %1)</source>
+        <translation>au-delà de l’échelle d’ouverture (moins de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (over %1)</source>
+        <translation>au-delà de l’échelle de champ lointain (plus de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (under %1)</source>
+        <translation>au-delà de l’échelle de champ lointain (moins de %1)</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@ Refusal refused(const Reach &reach, const Ordered &given, const QLocale &locale)
 SetAntenna setAt(const AntennaRequest &request, TypedAntenna antenna, BarValues values)
 {
     const NomogramReadings readings =
-            readNomogram(values.upper, values.lower, request.efficiencyPercent());
+            readNomogram(values.exactUpper, values.exactLower, request.efficiencyPercent());
     return {request, std::move(antenna), values, readings};
 }
 
@@ -80,11 +80,8 @@ std::variant<SetAntenna, Refusal> found(const AntennaRequest &request, const Ord
         return refused(*reach, given, locale);
     const FoundAntenna &f = std::get<FoundAntenna>(result);
     TypedAntenna antenna{Quantity{f.diameter, QStringLiteral("m"), 1},
-                         Quantity{f.frequency, QStringLiteral("GHz"), 1},
-                         request.efficiency,
-                         with.kind != Kind::Diameter,
-                         with.kind != Kind::Frequency,
-                         f.figures};
+                         Quantity{f.frequency, QStringLiteral("GHz"), 1}, request.efficiency,
+                         with.kind != Kind::Diameter, with.kind != Kind::Frequency};
     if (with.kind == Kind::Diameter)
         antenna.diameter = with.quantity;
     if (with.kind == Kind::Frequency)

@@ -4,38 +4,33 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-
-// The value rounded to three significant figures, and the decimals that show them.
-std::pair<double, int> roundedToThree(double value)
+ThreeFigures toThreeFigures(double value, Rounding rounding, int maxDecimals)
 {
     if (value == 0)
-        return {0.0, 2};
-    // Round first: 9.996 becomes 10.0, whose leading digit sits one place higher.
-    int exponent = int(std::floor(std::log10(std::abs(value))));
+        return {0.0, std::min(2, maxDecimals)};
+    int exponent = std::max(int(std::floor(std::log10(std::abs(value)))), 2 - maxDecimals);
     const double unit = std::pow(10.0, exponent - 2);
-    const double rounded = std::round(value / unit) * unit;
+    const double steps = value / unit;
+    // A hair of tolerance, so that an end that is already round stays where it is.
+    const double rounded = unit
+            * (rounding == Rounding::Up             ? std::ceil(steps - 1e-9)
+                       : rounding == Rounding::Down ? std::floor(steps + 1e-9)
+                                                    : std::round(steps));
+    // 9.996 becomes 10.0, whose leading digit sits one place higher.
     if (std::abs(rounded) >= std::pow(10.0, exponent + 1))
         ++exponent;
     return {rounded, std::max(0, 2 - exponent)};
 }
 
-} // namespace
-
-int decimalsFor(double value, int figures)
+QString threeFigures(double value, const QLocale &locale, int maxDecimals)
 {
-    return std::max(0, figures - 1 - int(std::floor(std::log10(std::abs(value)))));
-}
-
-QString threeFigures(double value, const QLocale &locale)
-{
-    const auto [rounded, decimals] = roundedToThree(value);
+    const auto [rounded, decimals] = toThreeFigures(value, Rounding::Nearest, maxDecimals);
     return locale.toString(rounded, 'f', decimals);
 }
 
-QByteArray plainThreeFigures(double value)
+QByteArray plainThreeFigures(double value, int maxDecimals)
 {
-    const auto [rounded, decimals] = roundedToThree(value);
+    const auto [rounded, decimals] = toThreeFigures(value, Rounding::Nearest, maxDecimals);
     char text[64];
     const int size = std::snprintf(text, sizeof text, "%.*f", decimals, rounded);
     return QByteArray(text, std::clamp(size, 0, int(sizeof text) - 1));

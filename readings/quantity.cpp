@@ -69,23 +69,17 @@ QString unitList(const Kind &kind)
                       .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
-// Plain digits with a decimal point are read straight away where the locale would
-// read them alike; a table of antennas reads many of them.
-std::optional<double> plainNumber(QStringView text, const QLocale &locale)
+// A number as C writes it: digits, a decimal point and an exponent, no grouping.
+std::optional<double> plainNumber(QStringView text)
 {
     char digits[32];
     if (text.isEmpty() || text.size() >= qsizetype(sizeof digits))
         return std::nullopt;
-    int points = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        points += c == u'.';
-        if ((!c.isDigit() && c != u'.') || c.unicode() > 0x7F || points > 1)
+        if (text[i].unicode() > 0x7F)
             return std::nullopt;
-        digits[i] = char(c.unicode());
+        digits[i] = char(text[i].unicode());
     }
-    if (points == text.size() || (points && locale.decimalPoint() != QLatin1String(".")))
-        return std::nullopt;
     double value = 0;
     const auto [last, error] = std::from_chars(digits, digits + text.size(), value);
     if (error != std::errc() || last != digits + text.size())
@@ -93,19 +87,42 @@ std::optional<double> plainNumber(QStringView text, const QLocale &locale)
     return value;
 }
 
-// The user's way of writing numbers first; then a plain dot, for those whose
-// locale writes a comma.
-std::optional<double> readNumber(QStringView text, const QLocale &locale)
+// A number written as the user's locale writes them, grouping included. The C locale
+// groups nothing: there, only the plain reading counts.
+std::optional<double> localeNumber(QStringView text, const QLocale &locale)
 {
-    if (const std::optional<double> plain = plainNumber(text, locale))
-        return plain;
-    for (const QLocale &l : {locale, QLocale::c()}) {
-        bool ok = false;
-        const double value = l.toDouble(text, &ok);
-        if (ok)
-            return value;
-    }
-    return std::nullopt;
+    bool ok = false;
+    const double value = locale.toDouble(text, &ok);
+    if (locale.language() == QLocale::C || !ok)
+        return std::nullopt;
+    return value;
+}
+
+// Both the user's way of writing numbers and a plain decimal point are taken, and a
+// text the two would read as different numbers is refused rather than guessed: the
+// German "2.500" is 2500 in German numbers and 2.5 with a plain point.
+struct Number
+{
+    std::optional<double> value;
+    std::optional<double> otherwise; // the second reading of a text read two ways
+};
+
+Number readNumber(QStringView text, const QLocale &locale)
+{
+    const std::optional<double> plain = plainNumber(text);
+    if (plain && !text.contains(locale.groupSeparator()))
+        return {plain, {}};
+    const std::optional<double> local = localeNumber(text, locale);
+    if (plain && local && *plain != *local)
+        return {local, plain};
+    return {plain ? plain : local, {}};
+}
+
+// A number as the user writes it, without grouping, so that it reads one way only.
+QString ungrouped(double value, QLocale locale)
+{
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', QLocale::FloatingPointShortest);
 }
 
 bool inUnit(QChar c)
@@ -146,7 +163,12 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
                     Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
                             .arg(unitText.toString(), what(), unitList(kind), example())};
     }
-    const std::optional<double> value = readNumber(number, locale);
+    const auto [value, otherwise] = readNumber(number, locale);
+    if (otherwise)
+        return {std::nullopt,
+                Input::tr("\u201C%1\u201D is read two ways, as %2 and as %3: type %2 or %3.")
+                        .arg(number.toString(), ungrouped(*value, locale),
+                             ungrouped(*otherwise, locale))};
     if (!value || !std::isfinite(*value))
         return {std::nullopt,
                 Input::tr("\u201C%1\u201D is not a number: type %2 such as %3.")
@@ -188,15 +210,8 @@ QString Quantity::spacedUnit() const
 
 QString Quantity::inUnit(double base, Rounding rounding, const QLocale &locale) const
 {
-    const double v = inTypedUnit(base);
-    if (v == 0) // the gain scale starts at zero, which has no figures to round
-        return locale.toString(0);
-    const int exponent = int(std::floor(std::log10(std::abs(v))));
-    const double step = std::pow(10.0, exponent - 2);
-    const double steps = v / step;
-    const double rounded =
-            step * (rounding == Up ? std::ceil(steps - 1e-9) : std::floor(steps + 1e-9));
-    QString text = locale.toString(rounded, 'f', std::max(0, 2 - exponent));
+    const auto [rounded, decimals] = toThreeFigures(inTypedUnit(base), rounding);
+    QString text = locale.toString(rounded, 'f', decimals);
     // Trailing zeros say nothing of a reach.
     if (text.contains(locale.decimalPoint())) {
         while (text.endsWith(locale.zeroDigit()))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "readings/figures.h"
+
 #include <QLocale>
 #include <QString>
 #include <optional>
@@ -24,7 +26,6 @@ struct Quantity
     QString spacedUnit() const;
     // Another value in base units, in the typed unit to three significant figures,
     // without the unit; the ends of a reach round inwards, so that all of it can be set.
-    enum Rounding { Up, Down };
     QString inUnit(double base, Rounding rounding, const QLocale &locale = QLocale()) const;
 };
 

@@ -24,6 +24,24 @@ const double Mark3dB = middleOf(Control::lblCursor1);
 const double Mark10dB = middleOf(Control::lblCursor2);
 const double FarFieldMark = middleOf(Control::lblCursor3);
 
+Reference referenceOf(ReadingKind kind, double efficiency)
+{
+    using namespace readings;
+    switch (kind) {
+    case ReadingKind::GainAtFullEfficiency:
+    case ReadingKind::GainAtEfficiency:
+        return {Gain, EfficiencyLeft + Efficiency.position(efficiency), bars::gainLeft,
+                bars::gainValueFor};
+    case ReadingKind::Beamwidth3dB:
+        return {Beamwidth, Mark3dB, bars::beamwidthLeft, bars::beamwidthValueFor};
+    case ReadingKind::Beamwidth10dB:
+        return {Beamwidth, Mark10dB, bars::beamwidthLeft, bars::beamwidthValueFor};
+    case ReadingKind::FarFieldRange:
+        break;
+    }
+    return {FarFieldRange, FarFieldMark, bars::farFieldLeft, bars::farFieldValueFor};
+}
+
 double upperFrequencyWith(double diameter, int upper)
 {
     using namespace readings;

@@ -176,16 +176,16 @@ private slots:
         QCOMPARE(lines.mid(1, 2),
                  QStringList({"1 m,,\"Mast, \"\"north\"\"\",,,,,,,,,,\"Give two of diameter, "
                               "frequency, gain, beamwidth and far-field in a row.\"",
-                              "1 m,10 GHz,x,1,10,,40.5,,2.11,3.96,69.9,,"}));
+                              "1 m,10 GHz,x,1,10,,40.4,,2.10,3.94,66.7,,"}));
         QProcess beamwise;
         beamwise.start(BEAMWISE_BINARY, {"--batch", "-", "--format", "json"});
         beamwise.write("diameter,frequency\n1 m,10 GHz\n");
         QVERIFY(beamwise.waitForReadyRead(10000));
-        QVERIFY(beamwise.readAll().contains("\"far_field_m\":69.9"));
+        QVERIFY(beamwise.readAll().contains("\"far_field_m\":66.7"));
         beamwise.write("2 m,5 GHz\n");
         beamwise.closeWriteChannel();
         QVERIFY(beamwise.waitForFinished(10000));
-        QVERIFY(beamwise.readAll().contains("\"far_field_m\":140"));
+        QVERIFY(beamwise.readAll().contains("\"far_field_m\":133"));
         QCOMPARE(beamwise.exitCode(), 0);
     }
 };
