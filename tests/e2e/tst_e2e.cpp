@@ -106,8 +106,8 @@ private slots:
     // strip above it stays.
     void barsSlideTheirStripsTheWayTheyPoint()
     {
-        pointer(rectOf(Control::scrSCROLL).center(),
-                {"click", "1"}); // on the thumb: takes the focus
+        // On the thumb: takes the focus.
+        pointer(rectOf(Control::scrSCROLL).center(), {"click", "1"});
         const QImage before = grabUntil();
         run("xdotool", QStringList{"key", "--delay", "5"} + QStringList(48, "Right"));
         const QImage after =
