@@ -70,7 +70,7 @@ public:
     QScrollBar *scrSCROLL2; // the lower slide bar
     QScrollBar *scrSCROLL; // the upper slide bar
 
-    NomogramCommands *commands;
+    NomogramCommands *commands; // the view's context menu and its shortcuts
 
 private:
     void buildBottomRow();
