@@ -1,7 +1,6 @@
 #include "print/nomogram_picture.h"
 
 #include "print/print_door.h"
-
 #include "readings/layout.h"
 #include "scales/display_list.h"
 #include "scales/scale_strip.h"
