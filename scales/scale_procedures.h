@@ -36,7 +36,7 @@ public:
     // The common logarithm of a digit, read with a checked index (0 to 10).
     double LOGT(int index) const;
 
-    QString &MSG;
+    QString &MSG; // the owner's error message
     double LN10 = 0; // the natural logarithm of 10, which LG divides by
     double HT = 0; // the height of the strip being drawn, in twips
     double DIV = 0; // the length of one decade (or of one unit of a linear scale)
