@@ -140,7 +140,7 @@ void NomogramCommands::warn(const QString &error)
 
 void NomogramCommands::print()
 {
-    warn(exporting::print(*window_.picPIC->client(), footer()));
+    warn(exporting::print(window_, footer()));
 }
 
 void NomogramCommands::exportFile()
@@ -162,5 +162,5 @@ void NomogramCommands::exportFile()
         return;
     const QString fileName = dialog.selectedFiles().first();
     exportFolder_ = QFileInfo(fileName).absolutePath();
-    warn(exporting::writeFile(fileName, *window_.picPIC->client(), footer()));
+    warn(exporting::writeFile(fileName, window_, footer()));
 }

@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "beamwise_version.h"
+
 #include "cli/batch.h"
 #include "cli/options.h"
 #include "cli/refusal_words.h"
@@ -30,7 +32,8 @@ std::optional<int> parsed(QCommandLineParser &parser, const Options &options, in
     if (!parser.parse(arguments))
         return fail(Words::tr("%1 (see beamwise --help)").arg(parser.errorText()));
     if (parser.isSet(options.help) || parser.isSet(options.version)) {
-        print(parser.isSet(options.help) ? parser.helpText().toUtf8() : "beamwise 2.4\n");
+        print(parser.isSet(options.help) ? parser.helpText().toUtf8()
+                                         : "beamwise " BEAMWISE_VERSION "\n");
         return delivered(ExitOk);
     }
     if (!parser.positionalArguments().isEmpty())

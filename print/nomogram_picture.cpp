@@ -1,5 +1,6 @@
 #include "print/nomogram_picture.h"
 
+#include "print/print_door.h"
 #include "readings/layout.h"
 #include "scales/display_list.h"
 #include "scales/scale_strip.h"
@@ -21,9 +22,8 @@ QFont faceInTwips(QFont face)
     return face;
 }
 
-void paintStrip(QPainter &p, const ScaleStrip &strip)
+void paintStrip(QPainter &p, const ScaleStrip &strip, const Placement &place)
 {
-    const Placement &place = placementOf(qPrintable(strip.objectName()));
     p.save();
     p.translate(strip.leftTwips(), place.top);
     p.setClipRect(QRectF(0, 0, place.width, place.height), Qt::IntersectClip);
@@ -44,7 +44,7 @@ void paintStrip(QPainter &p, const ScaleStrip &strip)
     p.restore();
 }
 
-void paintLabel(QPainter &p, const QLabel &label)
+void paintLabel(QPainter &p, const QLabel &label, bool logo)
 {
     const QRectF rect(QPointF(label.pos()) * twips::PerPixel,
                       QSizeF(label.size()) * twips::PerPixel);
@@ -52,7 +52,7 @@ void paintLabel(QPainter &p, const QLabel &label)
     p.setClipRect(rect, Qt::IntersectClip); // as the label clips its text
     if (label.autoFillBackground())
         p.fillRect(rect, label.palette().color(label.backgroundRole()));
-    if (label.objectName() == QLatin1String("Image1")) {
+    if (logo) {
         // The logo's drawing rather than its pixels, at the size the window shows.
         const QSizeF size = label.pixmap().deviceIndependentSize() * twips::PerPixel;
         QSvgRenderer(QStringLiteral(":/logo.svg")).render(&p, QRectF(rect.topLeft(), size));
@@ -71,27 +71,26 @@ void paintLabel(QPainter &p, const QLabel &label)
 
 QSizeF viewSize()
 {
-    const Placement &view = placementOf("picPIC");
+    const Placement &view = placementOf(Control::picPIC);
     const double frame = 2 * twips::PerPixel;
     return QSizeF(view.width - 2 * frame, view.height - 2 * frame);
 }
 
-void paintView(QPainter &p, const QWidget &view)
+void paintView(QPainter &p, const NomogramFace &view)
 {
     p.save();
     p.setClipRect(QRectF(QPointF(), viewSize()), Qt::IntersectClip);
     p.fillRect(QRectF(QPointF(), viewSize()), Qt::white);
     // In the window's own stacking order: marks and labels under the strips.
-    for (QObject *child : view.children()) {
-        if (auto *strip = qobject_cast<ScaleStrip *>(child))
-            paintStrip(p, *strip);
-        else if (auto *label = qobject_cast<QLabel *>(child); label && label->isVisibleTo(&view))
-            paintLabel(p, *label);
-    }
+    for (const QLabel *label : view.labels())
+        if (label->isVisibleTo(label->parentWidget()))
+            paintLabel(p, *label, label == view.logo());
+    for (const NomogramFace::Scale &scale : view.scales())
+        paintStrip(p, *scale.strip, *scale.place);
     p.restore();
 }
 
-void paintPage(QPainter &p, const QWidget &view, QSizeF page, const QStringList &footer)
+void paintPage(QPainter &p, const NomogramFace &view, QSizeF page, const QStringList &footer)
 {
     const QSizeF size = viewSize();
     p.save();

@@ -228,6 +228,10 @@ ReadQuantity readEfficiency(const QString &text, const QLocale &locale, Numbers 
 
 QString Quantity::typed(const QLocale &locale) const
 {
+    // Grouped with a dot, a number would read two ways, so it is written ungrouped there:
+    // the German 9.212 m is also 9212 m with a plain decimal point.
+    if (locale.groupSeparator() == QLatin1String("."))
+        return ungrouped(inTypedUnit(value), locale) + spacedUnit();
     return locale.toString(inTypedUnit(value), 'f', QLocale::FloatingPointShortest) + spacedUnit();
 }
 

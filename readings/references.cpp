@@ -8,7 +8,7 @@ namespace references {
 
 namespace {
 
-double middleOf(const char *mark)
+constexpr double middleOf(Control mark)
 {
     const Placement &p = placementOf(mark);
     return p.left + p.width / 2.0;
@@ -17,12 +17,12 @@ double middleOf(const char *mark)
 } // namespace
 
 // Looked up once: the readings of a whole table of antennas go through these.
-const double UpperDiameterLeft = placementOf("picPICA").left;
-const double EfficiencyLeft = placementOf("picPICE").left;
-const double LowerFrequencyLeft = placementOf("picPICH").left;
-const double Mark3dB = middleOf("lblCursor1");
-const double Mark10dB = middleOf("lblCursor2");
-const double FarFieldMark = middleOf("lblCursor3");
+const double UpperDiameterLeft = placementOf(Control::picPICA).left;
+const double EfficiencyLeft = placementOf(Control::picPICE).left;
+const double LowerFrequencyLeft = placementOf(Control::picPICH).left;
+const double Mark3dB = middleOf(Control::lblCursor1);
+const double Mark10dB = middleOf(Control::lblCursor2);
+const double FarFieldMark = middleOf(Control::lblCursor3);
 
 Reference referenceOf(ReadingKind kind, double efficiency)
 {

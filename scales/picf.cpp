@@ -3,7 +3,7 @@
 // Far-field range 2D²/λ: 10,000 m at the left to 1 m at the right, ticks rising
 // from a baseline to the top edge, under the read-off mark above the strip. It
 // slides twice as fast as the lower diameter scale, which is what squares D.
-void Module1::PICF()
+void ScaleProcedures::PICF()
 {
     ScaleSteps s(*this, *surfaces_.F, reporter_, "PICF");
     auto &trap = s.trap;
