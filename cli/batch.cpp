@@ -184,10 +184,11 @@ bool Table::write(const CsvRecord &cells, const records::Values &values)
     cells_.clear();
     for (const qsizetype column : carried_)
         cells_.push_back(column < cells.size() ? cells[column] : QByteArrayView());
+    const auto spill = [this](QByteArray &) { flush(); };
     if (format_ == Format::Json)
-        records::appendJson(out_, carriedNames_, cells_, values);
+        records::appendJson(out_, carriedNames_, cells_, values, spill);
     else
-        records::appendCsv(out_, cells_, values, dialect_);
+        records::appendCsv(out_, cells_, values, dialect_, spill);
     return out_.size() < outputChunk || flush();
 }
 

@@ -121,6 +121,15 @@ void appendCell(QByteArray &out, QByteArrayView cell, char separator)
     out += separator;
 }
 
+// A line is handed on in pieces of about this size.
+constexpr qsizetype spillSize = 64 * 1024;
+
+void spillLong(QByteArray &out, const Spill &spill)
+{
+    if (spill && out.size() >= spillSize)
+        spill(out);
+}
+
 } // namespace
 
 Values of(const SetAntenna &set)
@@ -154,11 +163,14 @@ Values fieldNames()
     return names;
 }
 
-void appendCsv(QByteArray &out, const Cells &cells, const Values &values, Dialect dialect)
+void appendCsv(QByteArray &out, const Cells &cells, const Values &values, Dialect dialect,
+               const Spill &spill)
 {
     const char separator = dialect == Dialect::Semicolon ? ';' : ',';
-    for (QByteArrayView cell : cells)
+    for (QByteArrayView cell : cells) {
         appendCell(out, cell, separator);
+        spillLong(out, spill);
+    }
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i < FirstWord && dialect == Dialect::Semicolon)
             appendCell(out, QByteArray::fromStdString(values[i]).replace('.', ','), separator);
@@ -168,7 +180,8 @@ void appendCsv(QByteArray &out, const Cells &cells, const Values &values, Dialec
     out.back() = '\n';
 }
 
-void appendJson(QByteArray &out, const Cells &names, const Cells &cells, const Values &values)
+void appendJson(QByteArray &out, const Cells &names, const Cells &cells, const Values &values,
+                const Spill &spill)
 {
     out += '{';
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -179,6 +192,7 @@ void appendJson(QByteArray &out, const Cells &names, const Cells &cells, const V
         else
             appendJsonString(out, i < cells.size() ? cells[i] : QByteArrayView());
         out += ',';
+        spillLong(out, spill);
     }
     for (std::size_t i = 0; i < Fields.size(); ++i) {
         appendJsonString(out, Fields[i]);

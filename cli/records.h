@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <array>
+#include <functional>
 #include <string>
 
 // How readings go out: as lines of text, or as records for machines.
@@ -42,15 +43,20 @@ Values refused(const QString &sentence);
 // Cells carried from a table into its records, bytes as they came.
 using Cells = std::vector<QByteArrayView>;
 
+// Takes what is written so far of a line grown long, so that a long row goes out in
+// pieces and is never held whole, whatever its cells become when written.
+using Spill = std::function<void(QByteArray &out)>;
+
 // Appends one line of CSV in the dialect: the cells, then the values, each quoted where
 // a reader would not read it back as it is (RFC 4180, and spaces around), the line end
 // included; in the semicolon dialect, numbers take a decimal comma.
 void appendCsv(QByteArray &out, const Cells &cells, const Values &values,
-               Dialect dialect = Dialect::Comma);
+               Dialect dialect = Dialect::Comma, const Spill &spill = {});
 // Appends one line of JSON: the cells as strings under their names, null where a cell
 // is not UTF-8, then the record's fields: numbers as numbers, null where a field has no
 // value, off_scale a list of names (null for a row refused).
-void appendJson(QByteArray &out, const Cells &names, const Cells &cells, const Values &values);
+void appendJson(QByteArray &out, const Cells &names, const Cells &cells, const Values &values,
+                const Spill &spill = {});
 // The names of the fields, as a header of CSV takes them.
 Values fieldNames();
 
