@@ -64,6 +64,10 @@ private:
     QString jsonHeader() const;
     records::Values answerRow(const CsvRecord &cells) const;
     bool write(const CsvRecord &cells, const records::Values &values);
+    records::Spill spill()
+    {
+        return [this](QByteArray &) { flush(); };
+    }
 
     Format format_;
     Dialect dialect_ = Dialect::Comma;
@@ -94,7 +98,7 @@ bool Table::take(const CsvRecord &record)
             ? Numbers::TableDecimalComma
             : Numbers::Table;
     if (format_ == Format::Csv)
-        records::appendCsv(out_, carriedNames_, records::fieldNames(), dialect_);
+        records::appendCsv(out_, carriedNames_, records::fieldNames(), dialect_, spill());
     return true;
 }
 
@@ -184,11 +188,10 @@ bool Table::write(const CsvRecord &cells, const records::Values &values)
     cells_.clear();
     for (const qsizetype column : carried_)
         cells_.push_back(column < cells.size() ? cells[column] : QByteArrayView());
-    const auto spill = [this](QByteArray &) { flush(); };
     if (format_ == Format::Json)
-        records::appendJson(out_, carriedNames_, cells_, values, spill);
+        records::appendJson(out_, carriedNames_, cells_, values, spill());
     else
-        records::appendCsv(out_, cells_, values, dialect_, spill);
+        records::appendCsv(out_, cells_, values, dialect_, spill());
     return out_.size() < outputChunk || flush();
 }
 

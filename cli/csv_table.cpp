@@ -73,8 +73,8 @@ public:
             semicolon_ = semicolon_ || data[i] == ';';
         }
         seen_ += size;
-        // Past a field's bound with no separator, the header is refused either way.
-        if (last || seen_ > (semicolon_ ? bounds::RowBytes : bounds::FieldBytes))
+        // A header's first MiB tells, and is all that is held before it is read.
+        if (last || seen_ > bounds::FieldBytes)
             return semicolon_ ? Dialect::Semicolon : Dialect::Comma;
         return std::nullopt;
     }

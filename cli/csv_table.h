@@ -9,7 +9,8 @@
 
 // How a table separates its fields and writes its numbers: with commas and a decimal
 // point, or, as spreadsheets write it where numbers take a decimal comma, with
-// semicolons. A header with a semicolon and no comma, outside quotes, names the second.
+// semicolons. A header with a semicolon and no comma outside quotes (in its first MiB)
+// names the second.
 enum class Dialect { Comma, Semicolon };
 
 // What one table may hold, so that no table can make memory or time grow without bound.
