@@ -3,7 +3,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
 #include <unistd.h>
@@ -16,13 +15,6 @@ class CommandLineTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir dir;
-
-    QString table(const QByteArray &text)
-    {
-        static int n = 0;
-        const QString file = dir.filePath(QString("t%1.csv").arg(++n));
-        return write(file, text) ? file : QString();
-    }
 
 private slots:
     void refusalsSayWhatWasWrong_data()
@@ -49,10 +41,10 @@ private slots:
             "--efficiency: The efficiency scale runs from 10 to 100 %.");
         row("format", {"--format", "xml", "--readings"}, 2, "\u201Cxml\u201D is not a format");
         row("no table named", {"--batch", ""}, 2, "--batch: give the table's file name");
-        row("no column", {"--batch", table("site\nx\n")}, 2, ", line 1: no column is named");
-        row("two columns", {"--batch", table("diameter,Diameter\n")}, 2,
+        row("no column", {"--batch", table(dir, "site\nx\n")}, 2, ", line 1: no column is named");
+        row("two columns", {"--batch", table(dir, "diameter,Diameter\n")}, 2,
             ", line 1: two columns are named");
-        row("empty table", {"--batch", table("")}, 2, ", line 1: the table is empty");
+        row("empty table", {"--batch", table(dir, "")}, 2, ", line 1: the table is empty");
         const QString none = dir.filePath("none.csv");
         row("no file", {"--batch", none}, 1, "cannot read \u201C" + none + "\u201D: No such file");
         row("directory", {"--batch", dir.path()}, 1, "\u201D: Is a directory");

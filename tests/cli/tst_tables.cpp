@@ -4,7 +4,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Tables of antennas as users feed them to --batch: faults told on the line an editor
@@ -16,16 +15,10 @@ class TablesTest : public QObject
     Q_OBJECT
     QTemporaryDir dir;
 
-    QString table(const QByteArray &text)
-    {
-        static int n = 0;
-        const QString file = dir.filePath(QString("t%1.csv").arg(++n));
-        return write(file, text) ? file : QString();
-    }
     Run batch(const QByteArray &text, const QString &format = "csv",
               const QString &lang = "en_GB.UTF-8")
     {
-        return run(BEAMWISE_BINARY, {"--batch", table(text), "--format", format}, lang);
+        return run(BEAMWISE_BINARY, {"--batch", table(dir, text), "--format", format}, lang);
     }
 
 private slots:
@@ -110,7 +103,7 @@ private slots:
                       "a, b = read(sys.argv[1]), read(sys.argv[2])\n"
                       "sys.exit(len(a) != len(b) or any(x != y[:len(x)] "
                       "for x, y in zip(a, b)))",
-                      table(text), table(first.bytes), QString(separator)});
+                      table(dir, text), table(dir, first.bytes), QString(separator)});
         QVERIFY(python.waitForFinished() && python.exitCode() == 0);
     }
 
@@ -225,7 +218,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QString, said);
         const QByteArray name = QFile::encodeName(dir.path()) + "/\xFF.csv";
-        QVERIFY(::rename(QFile::encodeName(table(text)), name) == 0);
+        QVERIFY(::rename(QFile::encodeName(table(dir, text)), name) == 0);
         const Run json = run("sh",
                              {"-c", "exec \"$0\" --format json --batch \"$(printf \"$1\")\"",
                               BEAMWISE_BINARY, QString(name).replace("\uFFFD", "\\377")});

@@ -58,8 +58,6 @@ const std::pair<QuantityKind, QuantityKind> Pairs[] = {
         {K::Frequency, K::Diameter}, {K::Gain, K::Diameter},      {K::Gain, K::Frequency},
         {K::Gain, K::FarField},      {K::Beamwidth, K::Diameter}, {K::Beamwidth, K::Frequency},
         {K::Beamwidth, K::FarField}, {K::FarField, K::Diameter},  {K::FarField, K::Frequency}};
-// The quantities of one antenna, 1.2 m at 11.7 GHz, at 60 % efficiency.
-const char *const OneAntenna[] = {"1.2 m", "11.7 GHz", "41.1 dBi", "1.49 deg", "112 m"};
 const ScaleRule *const Scales[] = {&readings::UpperDiameter, &readings::UpperFrequency,
                                    &readings::Gain, &readings::Beamwidth, &readings::FarFieldRange};
 const char *const Reached[] = {"diameters", "frequencies", "a gain", "a beamwidth", "a far-field"};
@@ -241,7 +239,6 @@ private slots:
         row("decimal comma in German", 0, "1,25", 1.25, "", "de_DE");
         row("German grouping", 0, "2.500", 0,
             "\u201C2.500\u201D is read two ways, as 2500 and as 2,5", "de_DE");
-        row("English grouping", 4, "1,500 m", 1500);
         row("no grouping in C", 4, "1,500 m", 0, "\u201C1,500\u201D is not a number", "C");
         row("kHz", 1, "5 KHZ", 5e-6);
         row("Hz grouped", 1, "2,400,000,000 Hz", 2.4);
@@ -255,7 +252,6 @@ private slots:
         row("overflow", 1, "1e999 GHz", 0, "is not a number");
         row("unknown unit", 0, "1 parsec", 0,
             "\u201Cparsec\u201D is not a unit of diameter: use m, cm, mm, ft or in");
-        row("radians", 3, "2 rad", 0, "use \u00B0 or deg");
         row("unit alone", 2, "dBi", 0, "\u201CdBi\u201D is not a number");
         row("percent alone", 5, "%", 0,
             "\u201C%\u201D is not a number: type an efficiency such as 60 %.");
@@ -321,12 +317,11 @@ private slots:
         QVERIFY(answered > 3000 && beyond > 1000);
     }
 
-    // Any two of one antenna's quantities find that antenna. Over wants across each scale,
-    // with each thing they can be set or found with, given before or after: the antenna reads
-    // back what was wanted, to what three figures of what was found allow, and has what was
-    // given; what was found is printed to three figures and sets the bars where they stand. A
-    // want out of reach is told the reach that can be set; a quantity off its scale, that
-    // scale's ends in the unit it was typed in.
+    // Over wants across each scale, with each thing they can be set or found with, given
+    // before or after: the antenna reads back what was wanted, to what three figures of what was
+    // found allow, and has what was given; what was found is printed to three figures and sets the
+    // bars where they stand. A want out of reach is told the reach that can be set; a quantity off
+    // its scale, that scale's ends in the unit it was typed in.
     void foundAntennasKeepTheirPromises_data()
     {
         QTest::addColumn<K>("wanted");
@@ -344,12 +339,6 @@ private slots:
                                       {},
                                       {},
                                       {"3 m", "100 m", "5 km", "12 km"}};
-        const Answer one =
-                ask(wanted, OneAntenna[int(wanted)], given, OneAntenna[int(given)], "60");
-        const auto *antenna = std::get_if<SetAntenna>(&one);
-        QVERIFY2(antenna && std::abs(std::log10(antenna->antenna.diameter.value / 1.2)) < 0.004
-                         && std::abs(std::log10(antenna->antenna.frequency.value / 11.7)) < 0.004,
-                 qPrintable(said(one)));
         QMap<QString, int> tally;
         const ScaleRule &scale = *Scales[int(wanted)];
         for (const QString &other : givens[int(given)])
@@ -360,16 +349,13 @@ private slots:
         QVERIFY(tally["found"] >= 5 && tally["reached"] >= 1 && tally["off"] >= 2);
     }
 
-    // A kind twice, and a gain with a beamwidth, which both fix the same product, are
-    // breaches of the pair rules whatever the values; so are fewer or more than two. A want
-    // that one nomogram alone can set is found: an 80 m dish's far field is beyond its scale.
+    // A kind twice is a breach of the pair rules whatever the values (the command line's
+    // refusals tell the other breaches by their sentences). A want that one nomogram alone
+    // can set is found: an 80 m dish's far field is beyond its scale.
     void pairRules()
     {
-        const auto breach = [](const Answer &a) { return std::get<Refusal>(a).breach; };
-        QCOMPARE(breach(ask(K::Beamwidth, "2", K::Gain, "2")), PairBreach::GainWithBeamwidth);
-        QCOMPARE(breach(ask(K::Diameter, "2", K::Diameter, "2")), PairBreach::SameTwice);
-        QCOMPARE(pairBreach({K::Gain}), PairBreach::TooFew);
-        QCOMPARE(pairBreach({K::Gain, K::Diameter, K::Frequency}), PairBreach::TooMany);
+        const Answer twice = ask(K::Diameter, "2", K::Diameter, "2");
+        QCOMPARE(std::get<Refusal>(twice).breach, PairBreach::SameTwice);
         const Answer telescope = ask(K::Gain, "60", K::Frequency, "1.42 GHz", "70");
         QCOMPARE(std::get<SetAntenna>(telescope).readings.beyond.size(), 1);
     }

@@ -3,6 +3,7 @@
 // What the suites that run the built program share.
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <functional>
 
 // A file's bytes, none where it cannot be read; and writing a file.
@@ -15,6 +16,13 @@ inline bool write(const QString &file, const QByteArray &bytes)
 {
     QFile f(file);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+// A table of these bytes in a new file of the folder, named; none where it cannot be written.
+inline QString table(const QTemporaryDir &dir, const QByteArray &text)
+{
+    static int n = 0;
+    const QString file = dir.filePath(QString("t%1.csv").arg(++n));
+    return write(file, text) ? file : QString();
 }
 
 // A program run to its end as from a text console: no display, no platform chosen,
