@@ -230,24 +230,32 @@ qint64 Table::appendRows(QByteArray &out, std::size_t from, std::size_t to) cons
 
 bool Table::answerBatch()
 {
-    const std::size_t rows = std::exchange(kept_, 0), half = rows < sharedRows ? rows : rows / 2;
+    const std::size_t rows = std::exchange(kept_, 0);
     keptBytes_ = 0;
-    QByteArray tail;
-    qint64 tailRefused = 0;
-    std::thread other;
-    if (half < rows)
-        other = std::thread([&] { tailRefused = appendRows(tail, half, rows); });
-    bool written = true;
-    for (std::size_t row = 0; row < half && written; ++row) {
-        refused_ += append(out_, cells_, batch_[row], spill());
-        written = out_.size() < outputChunk || flush();
-    }
-    if (other.joinable())
-        other.join();
     rows_ += qint64(rows);
-    refused_ += tailRefused;
-    out_ += tail;
-    return written && (out_.size() < outputChunk || flush());
+    if (rows < sharedRows) {
+        bool written = true;
+        for (std::size_t row = 0; row < rows && written; ++row) {
+            refused_ += append(out_, cells_, batch_[row], spill());
+            written = out_.size() < outputChunk || flush();
+        }
+        return written;
+    }
+    // Each half into a buffer of its own thread, so that neither writes where the other
+    // reads: the table's state is only read while they run.
+    std::pair<QByteArray, qint64> tail;
+    std::thread other([&] {
+        QByteArray records;
+        const qint64 refused = appendRows(records, rows / 2, rows);
+        tail = {std::move(records), refused};
+    });
+    QByteArray head;
+    const qint64 refused = appendRows(head, 0, rows / 2);
+    other.join();
+    refused_ += refused + tail.second;
+    out_ += head;
+    out_ += tail.first;
+    return out_.size() < outputChunk || flush();
 }
 
 bool Table::flush()

@@ -77,7 +77,7 @@ std::pair<double, double> exactValues(double diameter, double frequency)
 {
     using namespace readings;
     // Each logarithm once, for both nomograms: a table of antennas places many.
-    const double logD = std::log10(diameter), logF = std::log10(frequency);
+    const double logD = decadesOf(diameter), logF = decadesOf(frequency);
     const auto at = [](const ScaleRule &scale, double log) {
         return scale.origin + scale.slope * log;
     };
@@ -100,7 +100,7 @@ std::pair<double, double> antennaAt(int upper, int lower)
             UpperFrequency.slope * LowerDiameter.slope - UpperDiameter.slope * LowerFrequency.slope;
     const double logD = (UpperFrequency.slope * q - LowerFrequency.slope * p) / det;
     const double logF = (UpperDiameter.slope * q - LowerDiameter.slope * p) / det;
-    return {std::pow(10.0, logD), std::pow(10.0, logF)};
+    return {tenTo(logD), tenTo(logF)};
 }
 
 } // namespace references

@@ -8,13 +8,13 @@
 
 double ScaleRule::position(double v) const
 {
-    return origin + slope * (spacing == Logarithmic ? std::log10(v) : v);
+    return origin + slope * (spacing == Logarithmic ? decadesOf(v) : v);
 }
 
 double ScaleRule::value(double x) const
 {
     const double steps = (x - origin) / slope;
-    return spacing == Logarithmic ? std::pow(10.0, steps) : steps;
+    return spacing == Logarithmic ? tenTo(steps) : steps;
 }
 
 namespace {
