@@ -200,8 +200,8 @@ void Dishscope::buildNomogramView()
     lbl3 = caption(view, "lbl3", QStringLiteral("3dB"));
     lblCursor1 = mark(view, "lblCursor1");
 
-    lblBreak = placed(new QLabel(QStringLiteral("Label1"), view), "lblBreak");
-    lblBreak->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A rule, not a caption: the layout's placeholder text is left out.
+    lblBreak = placed(new QLabel(view), "lblBreak");
     setBackground(lblBreak, WindowRed);
 
     auto strip = [&](const char *name) {

@@ -40,6 +40,6 @@ std::optional<double> ScaleRule::valueUnderPixel(double x, double half) const
 
 QString ScaleRule::text(double v, const QLocale &locale) const
 {
-    return QString::fromUtf8(name) + QStringLiteral(": ") + threeFigures(v, locale)
-            + QString::fromUtf8(unit);
+    return QCoreApplication::translate("Scale", name) + QStringLiteral(": ")
+            + threeFigures(v, locale) + QString::fromUtf8(unit);
 }
