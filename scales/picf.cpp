@@ -1,4 +1,6 @@
 #include "scales/scale_steps.h"
+#include "scales/twips.h"
+#include "scales/typeface.h"
 
 // Far-field range 2D²/λ: 10,000 m at the left to 1 m at the right, ticks rising
 // from a baseline to the top edge, under the read-off mark above the strip. It
@@ -25,15 +27,21 @@ void Module1::PICF()
 
     // The title reads "Far Field Range 2D²/λ (metres)": the exponent and the slash
     // are set smaller, and λ is drawn as two strokes rather than printed, so it
-    // does not depend on the face having the letter.
+    // does not depend on the face having the letter. Each piece starts where the one
+    // before it ends in this face, whatever its letters' widths.
+    constexpr double LambdaWidth = 100 + twips::PerPixel; // its strokes and their pen
+    const double formula = 3300 + advanceTwips(QStringLiteral("Far Field Range "), 8);
+    const double exponent = formula + advanceTwips(QStringLiteral("2D"), 8);
+    const double slash = exponent + advanceTwips(QStringLiteral("2"), 6);
+    const double lambda = slash + advanceTwips(QStringLiteral("/"), 6);
     s.printAt(3300, 350, QStringLiteral("Far Field Range"));
-    s.printAt(5300, 350, QStringLiteral(" (metres)"));
-    s.printAt(4690, 350, QStringLiteral("2D"));
+    s.printAt(lambda + LambdaWidth, 350, QStringLiteral(" (metres)"));
+    s.printAt(formula, 350, QStringLiteral("2D"));
     trap([&] { s.canvas.setFontSize(6); });
-    s.printAt(4900, 250, QStringLiteral("2"));
-    s.printAt(4950, 350, QStringLiteral("/"));
-    trap([&] { s.canvas.pointSet(5105, 387, colours::Black); });
-    trap([&] { s.canvas.lineTo(5180, 525, colours::Black); });
-    trap([&] { s.canvas.pointSet(5130, 450, colours::Black); });
-    trap([&] { s.canvas.lineTo(5080, 525, colours::Black); });
+    s.printAt(exponent, 250, QStringLiteral("2"));
+    s.printAt(slash, 350, QStringLiteral("/"));
+    trap([&] { s.canvas.pointSet(lambda + 25, 387, colours::Black); });
+    trap([&] { s.canvas.lineTo(lambda + 100, 525, colours::Black); });
+    trap([&] { s.canvas.pointSet(lambda + 50, 450, colours::Black); });
+    trap([&] { s.canvas.lineTo(lambda, 525, colours::Black); });
 }

@@ -40,12 +40,20 @@ private slots:
                 {{"extra"}, "unexpected argument \u201Cextra\u201D (see beamwise --help)"},
                 {{"--readings", "--diameter", "1", "--frequency", "10", "--efficiency", "5"},
                  "--efficiency: The efficiency scale runs from 10 to 100 %."},
-                {{"--format", "xml", "--readings"}, "\u201Cxml\u201D is not a format"}};
+                {{"--format", "xml", "--readings"}, "\u201Cxml\u201D is not a format"},
+                {{"--diameter", "1e300", "--frequency", "10"},
+                 ": 1e300 m is off the diameter scales, which run from 0.1 to 100 m.\n"},
+                {{"--far-field", "1e308 km", "--frequency", "10"},
+                 "--far-field: \u201C1e308 km\u201D is too large for a far-field range."}};
         for (const auto &[arguments, why] : refused) {
             const Run done = run(BEAMWISE_BINARY, arguments);
             QVERIFY2(done.status == 2 && done.out.isEmpty() && saidOnce(done, why),
                      qPrintable(done.err));
         }
+        // An example is written as the user's numbers are read, whatever the words.
+        QVERIFY(saidOnce(run(BEAMWISE_BINARY, {"--diameter", "1 parsec", "--frequency", "10"},
+                             "LANGUAGE=de LC_ALL=C"),
+                         "zum Beispiel 1.2 m."));
         // The table, what is said of it, and how many lines come out before.
         const std::tuple<QByteArray, QString, int> unusable[] = {
                 {"site\nx\n", ", line 1: no column is named diameter", 0},

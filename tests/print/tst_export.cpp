@@ -7,6 +7,9 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 // Export as users run it from the command line, with no display: vector files
 // whose strokes stand at the strips' exact twips, a page at true size with its
@@ -45,6 +48,7 @@ private slots:
         }
         for (const auto &[top, left] : lefts)
             QVERIFY2(std::abs(drawn[top] - left) < 0.001, qPrintable(QString::number(drawn[top])));
+        QVERIFY(!contents(file).contains("Label1")); // a placeholder is no caption
     }
 
     // A page of the user's paper, A4 or letter, whose footer has the readings and today's
@@ -64,6 +68,7 @@ private slots:
         const QString words = run("pdftotext", {"-layout", pdf, "-"}).out;
         for (const char *expected : {"Far Field Range", "10,000", "Antenna: 1 m at 10 GHz"})
             QVERIFY2(words.contains(expected), expected);
+        QVERIFY(!words.contains("Label1"));
 
         const QString png = dir.filePath("nomogram.png");
         QCOMPARE(run(BEAMWISE_BINARY, {"--export", png}).status, 0);
@@ -122,6 +127,33 @@ private slots:
         QVERIFY(write(module, "no library"));
         check(disk.filePath("keep.pdf"), 1, ")", program);
         QVERIFY(saidOnce(run(program, {"--export", disk.filePath("keep.pdf")}), module));
+    }
+
+    // What is not a regular file is written into, never replaced: a pipe hands the file
+    // to its reader; a device (made here as root) behind a link takes what it takes, the
+    // rest refused with the system's reason, and stays a device behind its link. A link
+    // to a file stays a link to the file written.
+    void devicesAreWrittenIntoNotReplaced()
+    {
+        const QString pipe = dir.filePath("pipe.png"), link = dir.filePath("link.png");
+        QVERIFY(mkfifo(qPrintable(pipe), 0600) == 0);
+        QProcess reader;
+        reader.start("cat", {pipe});
+        QVERIFY(exported(pipe) && reader.waitForFinished());
+        QVERIFY(reader.readAllStandardOutput().startsWith("\x89PNG") && !QFileInfo(pipe).isFile());
+        QVERIFY(QFile::link(dir.filePath("nomogram.png"), link) && exported(link));
+        QVERIFY(QFileInfo(link).isSymLink() && QImage(dir.filePath("nomogram.png")).width() > 0);
+        if (geteuid() != 0)
+            QSKIP("Only root makes a device node.");
+        const QString device = dir.filePath("full"), toDevice = dir.filePath("full.pdf");
+        QVERIFY(mknod(qPrintable(device), S_IFCHR | 0600, makedev(1, 7)) == 0); // as /dev/full
+        QVERIFY(QFile::link(device, toDevice));
+        const Run done = run(BEAMWISE_BINARY, {"--export", toDevice});
+        QVERIFY2(done.status == 1 && saidOnce(done, "No space left on device"),
+                 qPrintable(done.err));
+        struct stat node;
+        QVERIFY(lstat(qPrintable(device), &node) == 0 && S_ISCHR(node.st_mode));
+        QVERIFY(QFileInfo(toDevice).isSymLink());
     }
 };
 

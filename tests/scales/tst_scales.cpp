@@ -54,10 +54,6 @@ const Title Titles[] = {{0, "Antenna Diameter (metres)", 2600, 100},
                         {3, "Gain (dBi)", 3800, 100},
                         {4, "Efficiency (%)", 1500, 150},
                         {5, "Far Field Range", 3300, 350},
-                        {5, " (metres)", 5300, 350},
-                        {5, "2D", 4690, 350},
-                        {5, "2", 4900, 250, 6},
-                        {5, "/", 4950, 350, 6},
                         {6, "Antenna Diameter (metres)", 2600, 100},
                         {7, "Frequency (GHz)", 1900, 350}};
 
@@ -170,7 +166,8 @@ void checkLabels(int index, ScaleStrip *strip)
         if (t.strip == index)
             expected << printed(QString::fromUtf8(t.text), t.x, t.y, t.size);
     for (const PrintedText &t : drawing.texts)
-        texts << printed(t.text, t.at.x(), t.at.y(), t.size);
+        if (index != 5 || t.at.x() <= 3300 || t.at.y() < 250) // see farFieldTitle
+            texts << printed(t.text, t.at.x(), t.at.y(), t.size);
     texts.sort();
     expected.sort();
     QCOMPARE(texts, expected);
@@ -197,6 +194,42 @@ private slots:
             checkTicks(index, program.strips().at(index));
             checkLabels(index, program.strips().at(index));
         }
+    }
+
+    // The far-field title reads "Far Field Range 2D²/λ (metres)" in that order, its 2
+    // raised and smaller: the ink of each piece starts where the one before it ends, but
+    // for a blank before "2D" and before "(metres)".
+    void farFieldTitle()
+    {
+        const ResolvedDrawing drawing = resolve(program.window.picPICF->displayList());
+        std::vector<std::pair<QRectF, QString>> pieces; // ink in twips
+        for (const PrintedText &t : drawing.texts) {
+            const QFontMetricsF metrics(layoutFace(t.size));
+            const QString text = t.text.trimmed(); // set after its blank
+            const double lead = metrics.horizontalAdvance(t.text.left(t.text.indexOf(text)));
+            const QRectF ink = metrics.tightBoundingRect(text).translated(lead, metrics.ascent());
+            if (t.at.y() >= 250 && (t.at.x() >= 3300 || t.text == "2"))
+                pieces.emplace_back(QRectF(t.at + ink.topLeft() * 15, ink.size() * 15), text);
+        }
+        QRectF lambda; // the two strokes that are neither level nor upright, a pixel wide
+        for (const Stroke &s : drawing.strokes)
+            if (s.from.x() != s.to.x() && s.from.y() != s.to.y())
+                lambda |= QRectF(s.from, s.to).normalized().adjusted(0, 0, 15, 15);
+        pieces.emplace_back(lambda, "\u03BB");
+        std::sort(pieces.begin(), pieces.end(),
+                  [](auto &a, auto &b) { return a.first.left() < b.first.left(); });
+        QString title;
+        const double blank = QFontMetricsF(layoutFace(8)).horizontalAdvance(' ') * 15;
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            const auto &[ink, text] = pieces[i];
+            const bool spaced = text == "2D" || text == "(metres)";
+            title += (spaced ? " " : "") + text;
+            const double gap = i ? ink.left() - pieces[i - 1].first.right() - spaced * blank : 0;
+            QVERIFY2(std::abs(gap) <= 15, qPrintable(text + QString::number(gap)));
+        }
+        QCOMPARE(title, "Far Field Range 2D2/\u03BB (metres)");
+        QVERIFY(pieces[2].first.bottom() < pieces[1].first.center().y()
+                && pieces[2].first.height() < pieces[1].first.height());
     }
 
     // Every axis-aligned stroke fills the pixel run its two ends round to, both ends
@@ -238,6 +271,19 @@ private slots:
                                                     .arg(x)
                                                     .arg(y)));
         }
+    }
+
+    // A tooltip is said in the user's language, the scale's name too. Last: the German
+    // words stay installed.
+    void tooltipInGerman()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        installTranslations();
+        ScaleStrip *strip = program.window.picPICB;
+        const double x = strip->leftTwips() + readings::UpperFrequency.position(0.5);
+        const QString tip = strip->readingAt(QPoint(columnOf(x) - strip->x(), 5));
+        QVERIFY2(QRegularExpression("^Frequenz: 0,\\d+ GHz$").match(tip).hasMatch(),
+                 qPrintable(tip));
     }
 };
 
