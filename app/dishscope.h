@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class NomogramCommands;
 class QLabel;
@@ -25,6 +27,10 @@ public:
 
     // Shows the date, growing to the right of its place as far as the view allows.
     void setDateCaption(const QString &text);
+
+    // The whole window at 100 to 200 % of its laid-out size, its scales drawn afresh.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
 
     // View switching.
     void showInstructions();
@@ -67,4 +73,10 @@ private:
     void buildNomogramView();
     void setTabOrder();
     void addReadingAids();
+    void placeNomogramButton();
+    // Twips to the window's pixels at its zoom.
+    int pixels(double twips) const;
+
+    double zoom_ = 1;
+    std::vector<std::pair<QWidget *, QRect>> laidOut_; // each control's place at 100 %
 };

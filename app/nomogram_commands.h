@@ -30,6 +30,13 @@ public:
     // What a printed page carries under the nomogram: the readings and the date.
     QStringList footer() const;
 
+    // The zoom steps, 100 to 200 %; kept for the next start.
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    // The zoom kept from the last run, before the window first shows.
+    void restoreZoom();
+
     void openSetAntenna();
     void copyReadings();
     void print();
@@ -39,6 +46,9 @@ public:
     QAction *copyReadingsAction;
     QAction *printAction;
     QAction *exportAction;
+    QAction *zoomInAction;
+    QAction *zoomOutAction;
+    QAction *zoomResetAction;
 
 private:
     NomogramReadings current() const;
@@ -48,6 +58,7 @@ private:
     void accessibilityActiveChanged(bool active) override;
     void describeBars();
     void warn(const QString &error);
+    void zoomTo(int percent);
 
     Dishscope &window_;
     SetAntennaDialog *dialog_ = nullptr; // made when first opened

@@ -366,6 +366,18 @@
         <source>PNG picture, 300 dpi (*.png)</source>
         <translation>PNG-Bild, 300 dpi (*.png)</translation>
     </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -366,6 +366,18 @@
         <source>PNG picture, 300 dpi (*.png)</source>
         <translation>Imagen PNG, 300 ppp (*.png)</translation>
     </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -366,6 +366,18 @@
         <source>PNG picture, 300 dpi (*.png)</source>
         <translation>Image PNG, 300 ppp (*.png)</translation>
     </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

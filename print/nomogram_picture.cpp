@@ -15,10 +15,18 @@ namespace picture {
 namespace {
 
 // The window's faces are sized in screen pixels; here a pixel is 15 twips.
-QFont faceInTwips(QFont face)
+QFont faceInTwips(QFont face, double perPixel = twips::PerPixel)
 {
-    face.setPixelSize(face.pixelSize() * int(twips::PerPixel));
+    face.setPixelSize(qRound(face.pixelSize() * perPixel));
     return face;
+}
+
+// Twips in a pixel of the view: fewer in a zoomed window, whose strips know its zoom.
+// The picture stays at true size whatever the zoom.
+double twipsPerPixel(const QWidget &view)
+{
+    const auto *strip = view.findChild<const ScaleStrip *>();
+    return twips::PerPixel / (strip ? strip->zoom() : 1);
 }
 
 void paintStrip(QPainter &p, const ScaleStrip &strip)
@@ -44,24 +52,23 @@ void paintStrip(QPainter &p, const ScaleStrip &strip)
     p.restore();
 }
 
-void paintLabel(QPainter &p, const QLabel &label)
+void paintLabel(QPainter &p, const QLabel &label, double perPixel)
 {
-    const QRectF rect(QPointF(label.pos()) * twips::PerPixel,
-                      QSizeF(label.size()) * twips::PerPixel);
+    const QRectF rect(QPointF(label.pos()) * perPixel, QSizeF(label.size()) * perPixel);
     p.save();
     p.setClipRect(rect, Qt::IntersectClip); // as the label clips its text
     if (label.autoFillBackground())
         p.fillRect(rect, label.palette().color(label.backgroundRole()));
     if (label.objectName() == QLatin1String("Image1")) {
         // The logo's drawing rather than its pixels, at the size the window shows.
-        const QSizeF size = label.pixmap().deviceIndependentSize() * twips::PerPixel;
+        const QSizeF size = label.pixmap().deviceIndependentSize() * perPixel;
         QSvgRenderer(QStringLiteral(":/logo.svg")).render(&p, QRectF(rect.topLeft(), size));
     }
     if (!label.text().isEmpty()) {
         const QPalette::ColorGroup group =
                 label.isEnabled() ? QPalette::Active : QPalette::Disabled;
         p.setPen(label.palette().color(group, QPalette::WindowText));
-        p.setFont(faceInTwips(label.font()));
+        p.setFont(faceInTwips(label.font(), perPixel));
         p.drawText(rect, int(label.alignment()), label.text());
     }
     p.restore();
@@ -82,11 +89,12 @@ void paintView(QPainter &p, const QWidget &view)
     p.setClipRect(QRectF(QPointF(), viewSize()), Qt::IntersectClip);
     p.fillRect(QRectF(QPointF(), viewSize()), Qt::white);
     // In the window's own stacking order: marks and labels under the strips.
+    const double perPixel = twipsPerPixel(view);
     for (QObject *child : view.children()) {
         if (auto *strip = qobject_cast<ScaleStrip *>(child))
             paintStrip(p, *strip);
         else if (auto *label = qobject_cast<QLabel *>(child); label && label->isVisibleTo(&view))
-            paintLabel(p, *label);
+            paintLabel(p, *label, perPixel);
     }
     p.restore();
 }
