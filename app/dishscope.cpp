@@ -22,6 +22,7 @@ namespace {
 const QColor WindowRed(0xD5, 0x2B, 0x1E);
 const QColor ButtonGrey(0x94, 0x94, 0x94);
 const QColor MarkMagenta(0xC0, 0x00, 0xC0);
+constexpr double WindowPoints = 8.25; // the size of every text of the window
 
 QRect pixelRect(const Placement &p)
 {
@@ -100,7 +101,7 @@ Dishscope::Dishscope()
     setFixedSize(twips::toPixels(layout::ClientWidth), twips::toPixels(layout::ClientHeight));
     setBackground(this, WindowRed);
 
-    setFont(layoutFace(8.25));
+    setFont(layoutFace(WindowPoints));
 
     buildBottomRow();
     buildNomogramView();
@@ -326,7 +327,11 @@ void Dishscope::load()
 void Dishscope::setDateCaption(const QString &text)
 {
     lblDate->setText(text);
+    // Sized as at 100 % and zoomed, as every other control is: its export is the same.
+    lblDate->setFont(layoutFace(WindowPoints));
     lblDate->adjustSize();
+    lblDate->setFont(QFont());
+    lblDate->resize(zoomed(lblDate->rect(), zoom_).size());
     const int room = lblDate->parentWidget()->width() - lblDate->width();
     const int left = pixels(placementOf("lblDate").left);
     lblDate->move(std::max(0, std::min(left, room)), lblDate->y());
@@ -347,7 +352,7 @@ void Dishscope::setZoom(double zoom)
                 laidOut_.emplace_back(child, child->geometry());
     zoom_ = zoom;
     setFixedSize(pixels(layout::ClientWidth), pixels(layout::ClientHeight));
-    setFont(layoutFace(8.25, zoom));
+    setFont(layoutFace(WindowPoints, zoom));
     for (const auto &[control, place] : laidOut_) {
         if (auto *panel = qobject_cast<SunkenPanel *>(control))
             panel->place(zoomed(place, zoom));

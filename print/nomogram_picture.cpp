@@ -9,24 +9,34 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cmath>
 
 namespace picture {
 
 namespace {
 
-// The window's faces are sized in screen pixels; here a pixel is 15 twips.
-QFont faceInTwips(QFont face, double perPixel = twips::PerPixel)
+// The window's faces are sized in screen pixels; here a pixel is 15 twips. A zoomed
+// window's face is its size at 100 % times the zoom, to the nearest pixel.
+QFont faceInTwips(QFont face, double zoom = 1)
 {
-    face.setPixelSize(qRound(face.pixelSize() * perPixel));
+    face.setPixelSize(qRound(face.pixelSize() / zoom) * int(twips::PerPixel));
     return face;
 }
 
-// Twips in a pixel of the view: fewer in a zoomed window, whose strips know its zoom.
-// The picture stays at true size whatever the zoom.
-double twipsPerPixel(const QWidget &view)
+// The window's zoom, which its strips know. The picture stays at true size whatever it is.
+double zoomOf(const QWidget &view)
 {
     const auto *strip = view.findChild<const ScaleStrip *>();
-    return twips::PerPixel / (strip ? strip->zoom() : 1);
+    return strip ? strip->zoom() : 1;
+}
+
+// A control's place in twips as laid out at 100 %: a zoomed window puts each edge at
+// the nearest pixel to its place times the zoom, which divides back exactly.
+QRectF laidOut(const QRect &r, double zoom)
+{
+    const auto at = [zoom](int pixels) { return std::round(pixels / zoom) * twips::PerPixel; };
+    return QRectF(QPointF(at(r.left()), at(r.top())),
+                  QPointF(at(r.left() + r.width()), at(r.top() + r.height())));
 }
 
 void paintStrip(QPainter &p, const ScaleStrip &strip)
@@ -52,23 +62,23 @@ void paintStrip(QPainter &p, const ScaleStrip &strip)
     p.restore();
 }
 
-void paintLabel(QPainter &p, const QLabel &label, double perPixel)
+void paintLabel(QPainter &p, const QLabel &label, double zoom)
 {
-    const QRectF rect(QPointF(label.pos()) * perPixel, QSizeF(label.size()) * perPixel);
+    const QRectF rect = laidOut(label.geometry(), zoom);
     p.save();
     p.setClipRect(rect, Qt::IntersectClip); // as the label clips its text
     if (label.autoFillBackground())
         p.fillRect(rect, label.palette().color(label.backgroundRole()));
     if (label.objectName() == QLatin1String("Image1")) {
         // The logo's drawing rather than its pixels, at the size the window shows.
-        const QSizeF size = label.pixmap().deviceIndependentSize() * perPixel;
+        const QSizeF size = label.pixmap().deviceIndependentSize() / zoom * twips::PerPixel;
         QSvgRenderer(QStringLiteral(":/logo.svg")).render(&p, QRectF(rect.topLeft(), size));
     }
     if (!label.text().isEmpty()) {
         const QPalette::ColorGroup group =
                 label.isEnabled() ? QPalette::Active : QPalette::Disabled;
         p.setPen(label.palette().color(group, QPalette::WindowText));
-        p.setFont(faceInTwips(label.font(), perPixel));
+        p.setFont(faceInTwips(label.font(), zoom));
         p.drawText(rect, int(label.alignment()), label.text());
     }
     p.restore();
@@ -89,12 +99,12 @@ void paintView(QPainter &p, const QWidget &view)
     p.setClipRect(QRectF(QPointF(), viewSize()), Qt::IntersectClip);
     p.fillRect(QRectF(QPointF(), viewSize()), Qt::white);
     // In the window's own stacking order: marks and labels under the strips.
-    const double perPixel = twipsPerPixel(view);
+    const double zoom = zoomOf(view);
     for (QObject *child : view.children()) {
         if (auto *strip = qobject_cast<ScaleStrip *>(child))
             paintStrip(p, *strip);
         else if (auto *label = qobject_cast<QLabel *>(child); label && label->isVisibleTo(&view))
-            paintLabel(p, *label, perPixel);
+            paintLabel(p, *label, zoom);
     }
     p.restore();
 }

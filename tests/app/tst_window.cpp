@@ -1,5 +1,6 @@
 #include "app/message_box_reporter.h"
 #include "app/sunken_panel.h"
+#include "print/print_door.h"
 #include "readings/bar_rules.h"
 #include "support/window.h"
 
@@ -397,6 +398,42 @@ private slots:
                  "Cannot tell what to write as \u201Cn.jpg\u201D: end the name in .pdf, .svg or "
                  ".png.");
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // Ctrl++ and Ctrl+- step the whole window through 100 to 200 %, each strip where its
+    // Left falls at that size; an export stays at true size. The zoom is kept for the
+    // next start, and Ctrl+0 gives back the laid-out window to the pixel.
+    void zoomStepsAreKept()
+    {
+        StartedProgram first;
+        Dishscope &w = first.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTemporaryDir dir;
+        const auto exported = [&](const QString &name) {
+            exporting::writeFile(dir.filePath(name), *w.picPIC->client(), {});
+            return contents(dir.filePath(name));
+        };
+        const QByteArray trueSize = exported("100.svg");
+        const QImage laidOut = w.grab().toImage();
+        for (int percent : {125, 150, 175, 200, 200, 175}) {
+            const double zoom = percent / 100.0;
+            QTest::keyClick(&w, zoom > w.zoom() || percent == 200 ? Qt::Key_Plus : Qt::Key_Minus,
+                            Qt::ControlModifier);
+            QCOMPARE(w.size(), QSize(qRound(662 * zoom), qRound(622 * zoom)));
+            for (ScaleStrip *s : first.strips())
+                QCOMPARE(s->x(), int(std::lround(s->leftTwips() * zoom / 15)));
+        }
+        QCOMPARE(exported("175.svg"), trueSize);
+        StartedProgram next(false);
+        next.window.commands->restoreZoom();
+        next.module.MAIN();
+        QCOMPARE(next.window.zoom(), 1.75);
+        next.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&next.window));
+        QTest::keyClick(&next.window, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(next.window.grab().toImage(), laidOut);
+        QCOMPARE(QSettings().value("window/zoom").toInt(), 100);
     }
 };
 
