@@ -25,7 +25,6 @@ int main(int argc, char **argv)
 
     auto app = createApplication(argc, argv);
     Program program;
-    program.window.commands->restoreZoom();
     program.module.MAIN();
     if (command.antenna)
         program.window.commands->setAntenna(*command.antenna);

@@ -64,6 +64,7 @@ NomogramCommands::NomogramCommands(Dishscope &window)
     connect(window.scrSCROLL2, &QScrollBar::valueChanged, this, &NomogramCommands::describeBars);
     QAccessible::installActivationObserver(this);
     describeBars();
+    restoreZoom();
 }
 
 NomogramCommands::~NomogramCommands()

@@ -34,9 +34,6 @@ public:
     void zoomIn();
     void zoomOut();
     void zoomReset();
-    // The zoom kept from the last run, before the window first shows.
-    void restoreZoom();
-
     void openSetAntenna();
     void copyReadings();
     void print();
@@ -59,6 +56,8 @@ private:
     void describeBars();
     void warn(const QString &error);
     void zoomTo(int percent);
+    // The zoom kept from the last run, before the window first shows.
+    void restoreZoom();
 
     Dishscope &window_;
     SetAntennaDialog *dialog_ = nullptr; // made when first opened

@@ -42,15 +42,13 @@ private slots:
                  "--efficiency: The efficiency scale runs from 10 to 100 %."},
                 {{"--format", "xml", "--readings"}, "\u201Cxml\u201D is not a format"},
                 {{"--diameter", "1e300", "--frequency", "10"},
-                 ": 1e300 m is off the diameter scales, which run from 0.1 to 100 m.\n"},
-                {{"--far-field", "1e308 km", "--frequency", "10"},
-                 "--far-field: \u201C1e308 km\u201D is too large for a far-field range."}};
+                 ": 1e300 m is off the diameter scales, which run from 0.1 to 100 m.\n"}};
         for (const auto &[arguments, why] : refused) {
             const Run done = run(BEAMWISE_BINARY, arguments);
             QVERIFY2(done.status == 2 && done.out.isEmpty() && saidOnce(done, why),
                      qPrintable(done.err));
         }
-        // An example is written as the user's numbers are read, whatever the words.
+        // Words follow LANGUAGE, numbers LC_ALL: an example is written as the numbers are read.
         QVERIFY(saidOnce(run(BEAMWISE_BINARY, {"--diameter", "1 parsec", "--frequency", "10"},
                              "LANGUAGE=de LC_ALL=C"),
                          "zum Beispiel 1.2 m."));
@@ -86,8 +84,8 @@ private slots:
 
     // In German, French and Spanish, read with the decimal comma, every line said has
     // other words than the English one (Qt's lines of --help too; but "Options", alike in
-    // French) and every number of it written the locale's way. Words
-    // follow LANGUAGE before LANG; a language the program does not speak gets English.
+    // French) and every number of it written the locale's way. A language the program
+    // does not speak gets English.
     void speaksTheUsersLanguage()
     {
         const auto said = [](const QStringList &ask, const QString &lang) {
@@ -104,8 +102,6 @@ private slots:
             const QString english = said(ask, "en_GB.UTF-8");
             QCOMPARE(said(ask, "ja_JP.UTF-8"), english);
             QCOMPARE(words(said(ask, "LANGUAGE=en:de LANG=de_DE.UTF-8")), words(english));
-            QCOMPARE(words(said(ask, "LANGUAGE=fr LANG=de_DE.UTF-8")),
-                     words(said(ask, "fr_FR.UTF-8")));
             for (const char *lang : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"}) {
                 const QString text = said(QStringList(ask).replaceInStrings(".", ","), lang);
                 const QStringList lines = text.split('\n'), inWords = words(text);

@@ -222,6 +222,7 @@ private slots:
                 {0, "  ", 0, "Type a diameter"},
                 {0, "-1 m", 0, "more than zero"},
                 {1, "1e999 GHz", 0, "\u201C1e999 GHz\u201D is too large for a frequency."},
+                {4, "1e308 km", 0, "\u201C1e308 km\u201D is too large for a far-field range."},
                 {0, "1 parsec", 0,
                  "\u201Cparsec\u201D is not a unit of diameter: use m, cm, mm, ft or in"},
                 {3, "2 rad", 0, "use \u00B0 or deg"},
