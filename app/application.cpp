@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "beamwise_version.h"
+
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
@@ -68,7 +70,7 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
     QApplication::setOrganizationName(QLatin1String("Parabolic Instruments"));
     QApplication::setOrganizationDomain(QStringLiteral("parabolic-instruments.example"));
     QApplication::setApplicationName(QStringLiteral("Beamwise"));
-    QApplication::setApplicationVersion(QStringLiteral("2.4"));
+    QApplication::setApplicationVersion(QStringLiteral(BEAMWISE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("example.parabolic_instruments.Beamwise"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installTranslations();

@@ -1,5 +1,7 @@
 #include "app/dishscope.h"
 
+#include "beamwise_version.h"
+
 #include "app/instructions_text.h"
 #include "app/nomogram_commands.h"
 #include "app/sunken_panel.h"
@@ -97,7 +99,7 @@ Dishscope::Dishscope()
 {
     loadPictures();
     setObjectName(QStringLiteral("Dishscope"));
-    setWindowTitle(QStringLiteral("Beamwise     v2.4"));
+    setWindowTitle(QStringLiteral("Beamwise     v" BEAMWISE_VERSION));
     setFixedSize(twips::toPixels(layout::ClientWidth), twips::toPixels(layout::ClientHeight));
     setBackground(this, WindowRed);
 
@@ -111,10 +113,10 @@ Dishscope::Dishscope()
 }
 
 template<class W>
-static W *placed(W *widget, const char *name)
+static W *placed(W *widget, Control control)
 {
-    const Placement &placement = placementOf(name);
-    widget->setObjectName(QLatin1String(name));
+    const Placement &placement = placementOf(control);
+    widget->setObjectName(QLatin1String(placement.name));
     if constexpr (std::is_same_v<W, SunkenPanel>)
         widget->place(pixelRect(placement));
     else
@@ -122,25 +124,25 @@ static W *placed(W *widget, const char *name)
     return widget;
 }
 
-static QLabel *mark(QWidget *parent, const char *name)
+static QLabel *mark(QWidget *parent, Control control)
 {
-    auto *label = placed(new QLabel(parent), name);
+    auto *label = placed(new QLabel(parent), control);
     setBackground(label, MarkMagenta);
     return label;
 }
 
-static QLabel *caption(QWidget *parent, const char *name, const QString &text)
+static QLabel *caption(QWidget *parent, Control control, const QString &text)
 {
-    auto *label = placed(new QLabel(text, parent), name);
+    auto *label = placed(new QLabel(text, parent), control);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(label, Qt::white);
     setTextColour(label, MarkMagenta);
     return label;
 }
 
-static QPushButton *viewButton(QWidget *parent, const char *name, const QString &text)
+static QPushButton *viewButton(QWidget *parent, Control control, const QString &text)
 {
-    auto *button = placed(new QPushButton(text, parent), name);
+    auto *button = placed(new QPushButton(text, parent), control);
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, ButtonGrey);
     button->setPalette(palette);
@@ -150,7 +152,7 @@ static QPushButton *viewButton(QWidget *parent, const char *name, const QString 
 void Dishscope::buildBottomRow()
 {
     const qreal ratio = devicePixelRatioF();
-    picIco = placed(new QLabel(this), "picIco");
+    picIco = placed(new QLabel(this), Control::picIco);
     // The icon and the logo, shown from the start, are stored unpacked (BMP, PPM):
     // unpacking a PNG would cost start-up more than building the rest of the window.
     picIco->setPixmap(picture(QStringLiteral(":/icon.bmp"), ratio));
@@ -158,10 +160,10 @@ void Dishscope::buildBottomRow()
     picIco->setFocusPolicy(Qt::StrongFocus);
     picIco->hide();
 
-    cmdInstr = viewButton(this, "cmdInstr", QStringLiteral("Instructions"));
-    cmdInfo = viewButton(this, "cmdInfo", QStringLiteral("Company Info"));
+    cmdInstr = viewButton(this, Control::cmdInstr, QStringLiteral("Instructions"));
+    cmdInfo = viewButton(this, Control::cmdInfo, QStringLiteral("Company Info"));
 
-    picPICK = placed(new SunkenPanel(this), "picPICK");
+    picPICK = placed(new SunkenPanel(this), Control::picPICK);
     picPICK->setFocusPolicy(Qt::StrongFocus);
     picPICK->setContentOnFirstShow([](QWidget *client, double zoom) {
         auto *text = new InstructionsText(client);
@@ -169,7 +171,7 @@ void Dishscope::buildBottomRow()
         return text;
     });
 
-    picPICJ = placed(new SunkenPanel(this), "picPICJ");
+    picPICJ = placed(new SunkenPanel(this), Control::picPICJ);
     picPICJ->setFocusPolicy(Qt::StrongFocus);
     picPICJ->setContentOnFirstShow([ratio](QWidget *client, double zoom) {
         auto *company = new QLabel(client);
@@ -178,14 +180,14 @@ void Dishscope::buildBottomRow()
         return company;
     });
 
-    cmdNomogram = viewButton(this, "cmdNomogram", QStringLiteral("Nomogram"));
+    cmdNomogram = viewButton(this, Control::cmdNomogram, QStringLiteral("Nomogram"));
 
-    picPIC = placed(new SunkenPanel(this), "picPIC");
+    picPIC = placed(new SunkenPanel(this), Control::picPIC);
     picPIC->setFocusPolicy(Qt::StrongFocus);
     setBackground(picPIC->client(), Qt::white);
 
-    lblAd2 =
-            placed(new QLabel(QStringLiteral("www.parabolic-instruments.example"), this), "lblAd2");
+    lblAd2 = placed(new QLabel(QStringLiteral("www.parabolic-instruments.example"), this),
+                    Control::lblAd2);
     lblAd2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setBackground(lblAd2, WindowRed);
     setTextColour(lblAd2, Qt::white);
@@ -201,44 +203,45 @@ void Dishscope::buildNomogramView()
 
     // Labels and marks first: the strips created after them lie in front, so of
     // each mark only the part above its strip shows.
-    Image1 = placed(new QLabel(view), "Image1");
+    Image1 = placed(new QLabel(view), Control::Image1);
     Image1->setPixmap(picture(QStringLiteral(":/logo.ppm"), devicePixelRatioF()));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblDate = placed(new QLabel(view), "lblDate");
+    lblDate = placed(new QLabel(view), Control::lblDate);
     lblDate->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(lblDate, Qt::white);
     lblDate->setEnabled(false);
 
-    lblCursor3 = mark(view, "lblCursor3");
-    lbl10 = caption(view, "lbl10", QStringLiteral("10dB"));
-    lblCursor2 = mark(view, "lblCursor2");
-    lbl3 = caption(view, "lbl3", QStringLiteral("3dB"));
-    lblCursor1 = mark(view, "lblCursor1");
+    lblCursor3 = mark(view, Control::lblCursor3);
+    lbl10 = caption(view, Control::lbl10, QStringLiteral("10dB"));
+    lblCursor2 = mark(view, Control::lblCursor2);
+    lbl3 = caption(view, Control::lbl3, QStringLiteral("3dB"));
+    lblCursor1 = mark(view, Control::lblCursor1);
 
     // A rule, not a caption: the layout's placeholder text is left out.
-    lblBreak = placed(new QLabel(view), "lblBreak");
+    lblBreak = placed(new QLabel(view), Control::lblBreak);
     setBackground(lblBreak, WindowRed);
 
-    auto strip = [&](const char *name) {
-        const Placement &placement = placementOf(name);
-        auto *s = placed(new ScaleStrip(view, float(placement.height)), name);
+    auto strip = [&](Control control) {
+        const Placement &placement = placementOf(control);
+        auto *s = placed(new ScaleStrip(view, float(placement.height)), control);
         s->setLeftTwips(float(placement.left));
+        scales_.append(Scale{s, &placement});
         return s;
     };
-    picPICF = strip("picPICF");
-    picPICH = strip("picPICH");
-    picPICG = strip("picPICG");
-    picPICC = strip("picPICC");
-    picPICE = strip("picPICE");
-    picPICD = strip("picPICD");
+    picPICF = strip(Control::picPICF);
+    picPICH = strip(Control::picPICH);
+    picPICG = strip(Control::picPICG);
+    picPICC = strip(Control::picPICC);
+    picPICE = strip(Control::picPICE);
+    picPICD = strip(Control::picPICD);
     // The sliding frequency strip lies in front of the fixed diameter strip it
     // overlaps by 40 twips: a strip nothing covers is moved by a blit, not repainted.
-    picPICA = strip("picPICA");
-    picPICB = strip("picPICB");
+    picPICA = strip(Control::picPICA);
+    picPICB = strip(Control::picPICB);
 
-    scrSCROLL2 = placed(new SlideBar(view), "scrSCROLL2");
-    scrSCROLL = placed(new SlideBar(view), "scrSCROLL");
+    scrSCROLL2 = placed(new SlideBar(view), Control::scrSCROLL2);
+    scrSCROLL = placed(new SlideBar(view), Control::scrSCROLL);
     // With Qt's tracking, valueChanged also fires live while the thumb is dragged.
     connect(scrSCROLL, &QScrollBar::valueChanged, this,
             [this](int value) { slide::placeUpper(value, *picPICB, *picPICC, *picPICD); });
@@ -311,6 +314,15 @@ void Dishscope::addReadingAids()
     describe(cmdNomogram, QT_TR_NOOP("Nomogram"), QT_TR_NOOP("Returns to the nomogram view."));
 }
 
+QList<const QLabel *> Dishscope::labels() const
+{
+    QList<const QLabel *> labels;
+    for (const QObject *child : picPIC->client()->children())
+        if (auto *label = qobject_cast<const QLabel *>(child))
+            labels.append(label);
+    return labels;
+}
+
 void Dishscope::load()
 {
     // Follow the owner chain to the outermost owner.
@@ -333,7 +345,7 @@ void Dishscope::setDateCaption(const QString &text)
     lblDate->setFont(QFont());
     lblDate->resize(zoomed(lblDate->rect(), zoom_).size());
     const int room = lblDate->parentWidget()->width() - lblDate->width();
-    const int left = pixels(placementOf("lblDate").left);
+    const int left = pixels(placementOf(Control::lblDate).left);
     lblDate->move(std::max(0, std::min(left, room)), lblDate->y());
 }
 

@@ -80,6 +80,10 @@ void NomogramCommands::accessibilityActiveChanged(bool active)
 
 NomogramReadings NomogramCommands::current() const
 {
+    // An antenna set is read where it is set, as the command line reads it; its bars
+    // stand at the whole Values nearest to that.
+    if (const SetAntenna *set = standing())
+        return set->readings;
     return readNomogram(window_.scrSCROLL->value(), window_.scrSCROLL2->value(),
                         antenna_ ? antenna_->request.efficiencyPercent() : std::nullopt);
 }
@@ -152,7 +156,7 @@ void NomogramCommands::warn(const QString &error)
 
 void NomogramCommands::print()
 {
-    warn(exporting::print(*window_.picPIC->client(), footer()));
+    warn(exporting::print(window_, footer()));
 }
 
 void NomogramCommands::exportFile()
@@ -174,7 +178,7 @@ void NomogramCommands::exportFile()
         return;
     const QString fileName = dialog.selectedFiles().first();
     exportFolder_ = QFileInfo(fileName).absolutePath();
-    warn(exporting::writeFile(fileName, *window_.picPIC->client(), footer()));
+    warn(exporting::writeFile(fileName, window_, footer()));
 }
 
 void NomogramCommands::zoomTo(int percent)

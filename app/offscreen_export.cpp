@@ -3,11 +3,11 @@
 #include "app/application.h"
 #include "app/clock.h"
 #include "app/dishscope.h"
+#include "app/module1.h"
 #include "app/nomogram_commands.h"
 #include "app/sunken_panel.h"
 #include "cli/say.h"
 #include "print/print_door.h"
-#include "scales/module1.h"
 
 namespace {
 
@@ -37,8 +37,7 @@ int exportFromCommandLine(int argc, char **argv, const QString &file,
     module.MAIN();
     if (antenna)
         window.commands->setAntenna(*antenna);
-    const QString error =
-            exporting::writeFile(file, *window.picPIC->client(), window.commands->footer());
+    const QString error = exporting::writeFile(file, window, window.commands->footer());
     if (error.isEmpty())
         return ExitOk;
     say(error);

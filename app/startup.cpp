@@ -1,9 +1,9 @@
 #include "app/clock.h"
 #include "app/dishscope.h"
+#include "app/module1.h"
 #include "app/sunken_panel.h"
 #include "readings/bar_rules.h"
 #include "scales/error_trap.h"
-#include "scales/module1.h"
 #include "scales/scale_strip.h"
 
 #include <QLocale>
@@ -11,16 +11,10 @@
 #include <QScrollBar>
 
 Module1::Module1(Dishscope &window, ErrorReporter &reporter, const Clock &clock)
-    : Module1(window,
-              {window.picPICA, window.picPICB, window.picPICC, window.picPICD, window.picPICE,
-               window.picPICF, window.picPICG, window.picPICH},
-              reporter, clock)
-{ }
-
-Module1::Module1(Dishscope &window, const ScaleSurfaces &surfaces, ErrorReporter &reporter,
-                 const Clock &clock)
-    : window_(window)
-    , surfaces_(surfaces)
+    : scales({window.picPICA, window.picPICB, window.picPICC, window.picPICD, window.picPICE,
+              window.picPICF, window.picPICG, window.picPICH},
+             reporter, MSG)
+    , window_(window)
     , reporter_(reporter)
     , clock_(clock)
 { }
@@ -35,15 +29,15 @@ void Module1::MAIN()
     trap([&] { window_.picPICJ->hide(); });
     trap([&] { window_.picPICK->hide(); });
     trap([&] { window_.cmdNomogram->hide(); });
-    trap([&] { LG(); });
-    trap([&] { PICA(); });
-    trap([&] { PICB(); });
-    trap([&] { PICC(); });
-    trap([&] { PICD(); });
-    trap([&] { PICE(); });
-    trap([&] { PICF(); });
-    trap([&] { PICG(); });
-    trap([&] { PICH(); });
+    trap([&] { scales.LG(); });
+    trap([&] { scales.PICA(); });
+    trap([&] { scales.PICB(); });
+    trap([&] { scales.PICC(); });
+    trap([&] { scales.PICD(); });
+    trap([&] { scales.PICE(); });
+    trap([&] { scales.PICF(); });
+    trap([&] { scales.PICG(); });
+    trap([&] { scales.PICH(); });
     trap([&] { window_.scrSCROLL->setValue(bars::StartValue); });
     trap([&] { window_.scrSCROLL2->setValue(bars::StartValue); });
     trap([&] { window_.show(); });

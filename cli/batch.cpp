@@ -1,9 +1,10 @@
 #include "cli/batch.h"
 
-#include "cli/csv_table.h"
+#include "cli/refusal_words.h"
 #include "cli/say.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace {
 
@@ -17,6 +18,8 @@ struct Words
 const char *const Recognised[] = {"diameter",  "frequency", "gain",
                                   "beamwidth", "far-field", "efficiency"};
 constexpr int EfficiencyColumn = 5;
+// Records are written out in pieces of about this size, and when the table waits.
+constexpr qsizetype outputChunk = 64 * 1024;
 
 QString breachText(PairBreach breach)
 {
@@ -33,6 +36,17 @@ QString breachText(PairBreach breach)
     }
 }
 
+QString textOf(QByteArrayView bytes)
+{
+    return QString::fromUtf8(bytes.trimmed());
+}
+
+bool isAnswerField(QByteArrayView name)
+{
+    return std::any_of(records::Fields.begin(), records::Fields.end(),
+                       [&](const char *field) { return name == field; });
+}
+
 // One table being answered: its header, then each row as a request.
 class Table
 {
@@ -41,93 +55,151 @@ public:
         : format_(format)
     { }
 
-    bool take(const QStringList &cells, qint64 line);
-    bool flush() { return flushed(); }
+    bool take(const CsvRecord &record);
+    bool flush();
     int finish(const CsvTableOutcome &outcome, const QString &path);
 
 private:
-    QString header(const QStringList &names);
-    records::Values answerRow(const QStringList &cells) const;
-    bool write(const QStringList &cells, const records::Values &values);
+    QString header(const CsvRecord &names);
+    QString jsonHeader() const;
+    records::Values answerRow(const CsvRecord &cells) const;
+    bool write(const CsvRecord &cells, const records::Values &values);
+    records::Spill spill()
+    {
+        return [this](QByteArray &) { flush(); };
+    }
 
     Format format_;
-    QStringList names_;
-    QList<QByteArray> utf8Names_; // as they are written
+    Dialect dialect_ = Dialect::Comma;
+    Numbers numbers_ = Numbers::Table; // how the cells write their numbers
+    QLocale locale_; // the user's, for the sentences of rows refused
+    bool headed_ = false;
+    QList<QByteArray> names_; // each column's name as it came
+    std::vector<qsizetype> carried_; // the columns the records carry, by the header
+    records::Cells carriedNames_, cells_; // views of those columns, cells_ reused a row
     int columns_[6] = {-1, -1, -1, -1, -1, -1}; // by Recognised, -1 where none
     QString unusable_; // why the table cannot be used at all
     qint64 unusableLine_ = 0;
-    bool anyRefused_ = false;
+    qint64 rows_ = 0, refused_ = 0;
+    QByteArray out_; // records not yet written
 };
 
-bool Table::take(const QStringList &cells, qint64 line)
+bool Table::take(const CsvRecord &record)
 {
-    if (!names_.isEmpty())
-        return write(cells, answerRow(cells));
-    unusable_ = header(cells);
-    unusableLine_ = line;
+    if (headed_)
+        return write(record, answerRow(record));
+    unusable_ = header(record);
+    unusableLine_ = record.line;
     if (!unusable_.isEmpty())
         return false;
-    names_ = cells;
-    for (const QString &name : names_)
-        utf8Names_ << name.toUtf8();
+    headed_ = true;
+    dialect_ = record.dialect;
+    numbers_ = dialect_ == Dialect::Semicolon || locale_.decimalPoint() == QLatin1String(",")
+            ? Numbers::TableDecimalComma
+            : Numbers::Table;
     if (format_ == Format::Csv)
-        return print(records::csvLine(utf8Names_, records::fieldNames()));
+        records::appendCsv(out_, carriedNames_, records::fieldNames(), dialect_, spill());
     return true;
 }
 
-// Why the header cannot name a table of antennas, or nothing.
-QString Table::header(const QStringList &names)
+// Why the header cannot name a table of antennas, or nothing. The columns named like
+// a field of the records are left out of them, which give their own.
+QString Table::header(const CsvRecord &names)
 {
-    for (int i = 0; i < names.size(); ++i)
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        names_ << names[i].toByteArray();
+        const QByteArray name = names_.back().trimmed();
         for (int c = 0; c < 6; ++c)
-            if (names[i].trimmed().compare(QLatin1String(Recognised[c]), Qt::CaseInsensitive)
-                == 0) {
+            if (name.compare(Recognised[c], Qt::CaseInsensitive) == 0) {
                 if (columns_[c] >= 0)
                     return Words::tr("two columns are named \u201C%1\u201D").arg(Recognised[c]);
-                columns_[c] = i;
+                columns_[c] = int(i);
             }
+        if (!isAnswerField(name))
+            carried_.push_back(i);
+    }
+    for (const qsizetype i : carried_)
+        carriedNames_.push_back(names_[i]);
     if (std::all_of(std::begin(columns_), std::end(columns_), [](int c) { return c < 0; }))
         return Words::tr("no column is named diameter, frequency, gain, beamwidth, far-field or "
                          "efficiency: the first line must name the columns");
+    return format_ == Format::Json ? jsonHeader() : QString();
+}
+
+// JSON names each cell by its column: each name must be text, and once.
+QString Table::jsonHeader() const
+{
+    for (std::size_t i = 0; i < carriedNames_.size(); ++i) {
+        const QByteArrayView name = carriedNames_[i];
+        if (!name.isValidUtf8())
+            return Words::tr("column %1 is named in bytes that are not UTF-8 text: JSON names "
+                             "columns in text")
+                    .arg(carried_[i] + 1);
+        if (name.trimmed().isEmpty())
+            return Words::tr("column %1 has no name: JSON names each cell by its column")
+                    .arg(carried_[i] + 1);
+        for (std::size_t j = 0; j < i; ++j)
+            if (carriedNames_[j] == name)
+                return Words::tr("two columns are named \u201C%1\u201D: JSON names each cell "
+                                 "by its column")
+                        .arg(textOf(name));
+    }
     return {};
 }
 
-records::Values Table::answerRow(const QStringList &cells) const
+records::Values Table::answerRow(const CsvRecord &cells) const
 {
     if (cells.size() > names_.size())
         return records::refused(Words::tr("This row has more cells than the table has columns."));
-    // The cells that are not empty are what the row gives.
-    const auto given = [&](int column) {
-        const QString cell = columns_[column] >= 0 ? cells.value(columns_[column]) : QString();
-        return cell.trimmed().isEmpty() ? std::nullopt : std::optional(cell);
+    const auto columnName = [&](qsizetype column) { return textOf(names_[column]); };
+    if (format_ == Format::Json)
+        for (const qsizetype column : carried_)
+            if (column < cells.size() && !cells[column].isValidUtf8())
+                return records::refused(Words::tr("%1: this cell is not UTF-8 text, which JSON "
+                                                  "needs: the row is left as it is")
+                                                .arg(columnName(column)));
+    // The cells that are not blank are what the row gives.
+    const auto given = [&](int column) -> std::optional<QString> {
+        const qsizetype at = columns_[column];
+        if (at < 0 || at >= cells.size() || cells[at].trimmed().isEmpty())
+            return std::nullopt;
+        return QString::fromUtf8(cells[at]);
     };
     TypedRequest typed;
+    typed.quantities.reserve(EfficiencyColumn);
+    typed.numbers = numbers_;
     for (int c = 0; c < EfficiencyColumn; ++c)
         if (const std::optional<QString> cell = given(c))
             typed.quantities.append({QuantityKind(c), *cell});
     typed.efficiency = given(EfficiencyColumn);
-    const auto answered = answer(typed);
-    const auto *refusal = std::get_if<Refusal>(&answered);
-    if (!refusal)
-        return records::of(std::get<SetAntenna>(answered));
-    if (refusal->breach != PairBreach::None)
-        return records::refused(breachText(refusal->breach));
-    if (!refusal->unread)
-        return records::refused(refusal->sentence);
-    const int column = columns_[refusal->field ? int(*refusal->field) : EfficiencyColumn];
-    return records::refused(Words::tr("%1: %2").arg(names_[column].trimmed(), refusal->sentence));
+    const auto answered = answer(typed, locale_);
+    if (const auto *set = std::get_if<SetAntenna>(&answered))
+        return records::of(*set);
+    return records::refused(refusalWords(
+            std::get<Refusal>(answered), breachText, [&](std::optional<QuantityKind> field) {
+                return columnName(columns_[field ? int(*field) : EfficiencyColumn]);
+            }));
 }
 
-bool Table::write(const QStringList &cells, const records::Values &values)
+bool Table::write(const CsvRecord &cells, const records::Values &values)
 {
-    anyRefused_ = anyRefused_ || !values.back().isEmpty();
-    // Every column of the header, each with its cell or an empty one.
-    QList<QByteArray> carried(names_.size());
-    for (qsizetype i = 0; i < std::min(cells.size(), names_.size()); ++i)
-        carried[i] = cells[i].toUtf8();
-    const QByteArray line = format_ == Format::Json ? records::jsonLine(utf8Names_, carried, values)
-                                                    : records::csvLine(carried, values);
-    return print(line);
+    ++rows_;
+    refused_ += !values.back().empty();
+    cells_.clear();
+    for (const qsizetype column : carried_)
+        cells_.push_back(column < cells.size() ? cells[column] : QByteArrayView());
+    if (format_ == Format::Json)
+        records::appendJson(out_, carriedNames_, cells_, values, spill());
+    else
+        records::appendCsv(out_, cells_, values, dialect_, spill());
+    return out_.size() < outputChunk || flush();
+}
+
+bool Table::flush()
+{
+    const bool written = print(out_) && flushed();
+    out_.resize(0);
+    return written;
 }
 
 int Table::finish(const CsvTableOutcome &outcome, const QString &path)
@@ -135,6 +207,8 @@ int Table::finish(const CsvTableOutcome &outcome, const QString &path)
     // Records that could not be written end the table before anything else is said.
     if (!flush())
         return delivered(ExitFailure);
+    if (refused_ > 0)
+        say(Words::tr("%1 of %2 rows refused").arg(refused_).arg(rows_));
     const auto refuse = [&](qint64 line, const QString &why) {
         say(Words::tr("%1, line %2: %3").arg(path, QString::number(line), why));
         return ExitUnusable;
@@ -149,23 +223,36 @@ int Table::finish(const CsvTableOutcome &outcome, const QString &path)
         return refuse(outcome.line,
                       Words::tr("a quote stands inside a field that does not begin with one: quote "
                                 "the whole field and double the quotes in it"));
+    case CsvTableOutcome::FieldTooLong:
+        return refuse(outcome.line,
+                      Words::tr("a field here is longer than 1 MiB, the most a "
+                                "table's field may hold"));
+    case CsvTableOutcome::TooManyFields:
+        return refuse(outcome.line,
+                      Words::tr("a row here has more than 10,000 fields, the most "
+                                "a table's row may have"));
+    case CsvTableOutcome::RowTooLong:
+        return refuse(outcome.line,
+                      Words::tr("a row here is longer than 8 MiB, the most a "
+                                "table's row may hold"));
     default:
         break;
     }
     if (!unusable_.isEmpty())
         return refuse(unusableLine_, unusable_);
-    if (names_.isEmpty())
+    if (!headed_)
         return refuse(1, Words::tr("the table is empty: its first line must name the columns"));
-    return anyRefused_ ? ExitUnusable : ExitOk;
+    return refused_ > 0 ? ExitUnusable : ExitOk;
 }
 
 } // namespace
 
-int answerTable(const QString &path, Format format)
+int answerTable(const QByteArray &path, Format format)
 {
     Table table(format);
     const CsvTableOutcome outcome = readCsvTable(
-            path, [&](const QStringList &cells, qint64 line) { return table.take(cells, line); },
+            path, [&](const CsvRecord &record) { return table.take(record); },
             [&] { table.flush(); });
-    return table.finish(outcome, path == QLatin1String("-") ? Words::tr("standard input") : path);
+    return table.finish(outcome,
+                        path == "-" ? Words::tr("standard input") : QFile::decodeName(path));
 }

@@ -1,10 +1,14 @@
 #include "cli/command_line.h"
 
+#include "beamwise_version.h"
+
 #include "cli/batch.h"
 #include "cli/options.h"
+#include "cli/refusal_words.h"
 #include "print/print_door.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace {
 
@@ -28,7 +32,8 @@ std::optional<int> parsed(QCommandLineParser &parser, const Options &options, in
     if (!parser.parse(arguments))
         return fail(Words::tr("%1 (see beamwise --help)").arg(parser.errorText()));
     if (parser.isSet(options.help) || parser.isSet(options.version)) {
-        print(parser.isSet(options.help) ? parser.helpText().toUtf8() : "beamwise 2.4\n");
+        print(parser.isSet(options.help) ? parser.helpText().toUtf8()
+                                         : "beamwise " BEAMWISE_VERSION "\n");
         return delivered(ExitOk);
     }
     if (!parser.positionalArguments().isEmpty())
@@ -67,6 +72,8 @@ std::optional<int> misused(const QCommandLineParser &parser, const Options &opti
                               "json"));
     const bool antenna =
             !options.quantitiesSet(parser).isEmpty() || parser.isSet(options.efficiency);
+    if (batch && parser.value(options.batch).isEmpty())
+        return fail(Words::tr("--batch: give the table's file name, or - for standard input"));
     if (batch && (antenna || parser.isSet(options.exportTo)))
         return fail(Words::tr("--batch reads its antennas from the table: give it without "
                               "--diameter, --frequency, --gain, --beamwidth, --far-field, "
@@ -103,16 +110,26 @@ std::variant<std::optional<SetAntenna>, int> antennaOf(const QCommandLineParser 
     if (typed.quantities.isEmpty() && !typed.efficiency && !parser.isSet(options.readings))
         return std::nullopt;
     const auto answered = answer(typed);
-    const auto *refusal = std::get_if<Refusal>(&answered);
-    if (!refusal)
-        return std::get<SetAntenna>(answered);
-    if (refusal->breach != PairBreach::None)
-        return fail(breachText(refusal->breach));
-    if (!refusal->unread)
-        return fail(refusal->sentence);
-    const QString field =
-            refusal->field ? options.name(*refusal->field) : QStringLiteral("--efficiency");
-    return fail(Words::tr("%1: %2").arg(field, refusal->sentence));
+    if (const auto *set = std::get_if<SetAntenna>(&answered))
+        return *set;
+    return fail(refusalWords(
+            std::get<Refusal>(answered), breachText, [&](std::optional<QuantityKind> field) {
+                return field ? options.name(*field) : QStringLiteral("--efficiency");
+            }));
+}
+
+// The file name --batch gives, as the bytes the system gave: a name need not be text.
+QByteArray batchFileOf(const QString &value, int argc, char **argv)
+{
+    QByteArray bytes;
+    for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if (argument == "--batch" && i + 1 < argc)
+            bytes = argv[++i];
+        else if (argument.startsWith("--batch="))
+            bytes = argument.sliced(8).toByteArray();
+    }
+    return QString::fromLocal8Bit(bytes) == value ? bytes : QFile::encodeName(value);
 }
 
 } // namespace
@@ -126,7 +143,7 @@ CommandLine readCommandLine(int argc, char **argv)
         || (command.exitNow = misused(parser, options)))
         return command;
     command.format = *formatOf(parser, options);
-    command.batchFile = parser.value(options.batch);
+    command.batchFile = batchFileOf(parser.value(options.batch), argc, argv);
     if (!command.batchFile.isEmpty())
         return command;
     auto antenna = antennaOf(parser, options);
@@ -154,10 +171,14 @@ std::optional<int> answerWithoutWindow(const CommandLine &command)
         return std::nullopt;
     const SetAntenna &set = *command.antenna;
     const records::Values values = records::of(set);
+    QByteArray out;
     if (command.format == Format::Csv) {
-        print(records::csvLine({}, records::fieldNames()) + records::csvLine({}, values));
+        records::appendCsv(out, {}, records::fieldNames());
+        records::appendCsv(out, {}, values);
+        print(out);
     } else if (command.format == Format::Json) {
-        print(records::jsonLine({}, {}, values));
+        records::appendJson(out, {}, {}, values);
+        print(out);
     } else {
         const QStringList lines = readingLines(set.readings, &set.antenna);
         print((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());

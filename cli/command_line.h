@@ -15,7 +15,8 @@ struct CommandLine
     std::optional<SetAntenna> antenna; // set on both nomograms
     bool readings = false; // print the readings and end
     Format format = Format::Text; // how readings are printed
-    QString batchFile; // answer the table in this file ("-": standard input) and end
+    QByteArray batchFile; // answer the table in the file of this name ("-": standard
+                          // input) and end; the name's bytes as the system gave them
     QString exportFile; // write the nomogram to this file and end
 };
 

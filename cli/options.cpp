@@ -73,8 +73,12 @@ Options::Options(QCommandLineParser &parser)
                                 "window."),
                       Words::tr("file")))
 {
-    parser.setApplicationDescription(Words::tr("A slide rule of two nomograms for dish antennas: "
-                                               "gain, beamwidth and far-field range."));
+    parser.setApplicationDescription(
+            Words::tr("A slide rule of two nomograms for dish antennas, read as their formulas "
+                      "give them, with \u03BB = c/f: the gain \u03B7(\u03C0"
+                      "D/\u03BB)\u00B2, "
+                      "the 3 dB beamwidth 70 \u03BB/D, the 10 dB beamwidth 131.5 \u03BB/D (1.878 "
+                      "times the 3 dB one) and the far-field range 2D\u00B2/\u03BB."));
     for (const QCommandLineOption &quantity : quantities)
         parser.addOption(quantity);
     parser.addOptions({efficiency, readings, format, batch, exportTo});

@@ -3,59 +3,131 @@
 #include "readings/figures.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string_view>
 
 namespace records {
 
 namespace {
 
-QByteArray reading(const std::optional<double> &value)
+// A number as typed, to twelve figures, as %.12g writes it. The shortest digits that
+// read back as the number are the same where they are twelve or fewer and %.12g does
+// not turn to an exponent, as for every quantity on the scales; they are much faster.
+std::string typedNumber(double value)
 {
-    return value ? plainThreeFigures(*value) : QByteArray();
+    char text[400];
+    const double magnitude = std::abs(value);
+    if (magnitude >= 1e-4 && magnitude < 1e12) {
+        const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+        const std::string_view digits(text, std::size_t(end.ptr - text));
+        const std::size_t first = digits.find_first_not_of("-0.");
+        const std::size_t figures =
+                digits.size() - first - (digits.find('.', first) != digits.npos);
+        if (end.ec == std::errc() && figures <= 12)
+            return std::string(digits);
+    }
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 12);
+    return std::string(text, end.ptr);
 }
 
-// A diameter or frequency in the program's unit: as found, to its figures; as typed,
+std::string reading(const std::optional<double> &value)
+{
+    return value ? plainThreeFigures(*value) : std::string();
+}
+
+// A diameter or frequency in the program's unit: as found, to three figures; as typed,
 // without the last bits that a change of unit leaves (70 cm is 0.7 m, not 0.70000001).
-QByteArray base(const Quantity &q, bool found, int figures)
+std::string base(const Quantity &q, bool found)
 {
-    if (!found)
-        return QByteArray::number(q.value, 'g', 12);
-    return QByteArray::number(q.value, 'f', decimalsFor(q.value, figures));
+    return found ? plainThreeFigures(q.value) : typedNumber(q.value);
 }
 
-QByteArray foundWords(const TypedAntenna &a)
+const char *foundWords(const TypedAntenna &a)
 {
     if (a.diameterFound && a.frequencyFound)
         return "diameter frequency";
     return a.diameterFound ? "diameter" : a.frequencyFound ? "frequency" : "";
 }
 
-void appendJsonString(QByteArray &out, const QByteArray &text)
+// The readings beyond their scales by their fields' names.
+std::string offScaleWords(const QList<BeyondScale> &beyond)
+{
+    std::string words;
+    for (const BeyondScale &off : beyond)
+        words.append(words.empty() ? "" : " ").append(Fields[3 + std::size_t(off.reading)]);
+    return words;
+}
+
+void appendJsonString(QByteArray &out, QByteArrayView text)
 {
     out += '"';
     for (const char c : text) {
         if (c == '"' || c == '\\')
             out += '\\';
-        if (uchar(c) < 0x20)
-            out += "\\u00" + QByteArray::number(uchar(c), 16).rightJustified(2, '0');
-        else
+        if (uchar(c) < 0x20) {
+            out += "\\u00";
+            out += "0123456789abcdef"[uchar(c) >> 4];
+            out += "0123456789abcdef"[uchar(c) & 15];
+        } else {
             out += c;
+        }
     }
     out += '"';
 }
 
-void appendCsv(QByteArray &line, const QByteArray &cell)
+void appendJsonValue(QByteArray &out, std::size_t field, const Values &values)
 {
-    const bool quoted = std::any_of(cell.begin(), cell.end(), [](char c) {
-        return c == ',' || c == '"' || c == '\n' || c == '\r';
-    });
-    if (!quoted) {
-        line += cell;
+    const QByteArrayView value(values[field]);
+    if (field == OffScale && values.back().empty()) {
+        out += '[';
+        for (qsizetype at = 0; at < value.size();) {
+            const qsizetype end =
+                    value.indexOf(' ', at) < 0 ? value.size() : value.indexOf(' ', at);
+            out += at == 0 ? "" : ",";
+            appendJsonString(out, value.sliced(at, end - at));
+            at = end + 1;
+        }
+        out += ']';
+    } else if (value.isEmpty()) {
+        out += "null";
+    } else if (field < FirstWord) {
+        out += value;
     } else {
-        line += '"';
-        line += QByteArray(cell).replace('"', "\"\"");
-        line += '"';
+        appendJsonString(out, value);
     }
-    line += ',';
+}
+
+bool mustQuote(QByteArrayView cell, char separator)
+{
+    const auto space = [](char c) { return c == ' ' || c == '\t'; };
+    return (!cell.isEmpty() && (space(cell.front()) || space(cell.back())))
+            || std::any_of(cell.begin(), cell.end(), [separator](char c) {
+                   return c == separator || c == '"' || c == '\n' || c == '\r';
+               });
+}
+
+void appendCell(QByteArray &out, QByteArrayView cell, char separator)
+{
+    if (!mustQuote(cell, separator)) {
+        out += cell;
+    } else {
+        // Each quote doubled: the runs between quotes go as they are.
+        out += '"';
+        for (qsizetype quote; (quote = cell.indexOf('"')) >= 0; cell = cell.sliced(quote + 1))
+            out.append(cell.first(quote)).append("\"\"");
+        out.append(cell).append('"');
+    }
+    out += separator;
+}
+
+// A line is handed on in pieces of about this size.
+constexpr qsizetype spillSize = 64 * 1024;
+
+void spillLong(QByteArray &out, const Spill &spill)
+{
+    if (spill && out.size() >= spillSize)
+        spill(out);
 }
 
 } // namespace
@@ -64,22 +136,23 @@ Values of(const SetAntenna &set)
 {
     const TypedAntenna &a = set.antenna;
     const NomogramReadings &r = set.readings;
-    return {base(a.diameter, a.diameterFound, a.foundFigures),
-            base(a.frequency, a.frequencyFound, a.foundFigures),
-            a.efficiency ? QByteArray::number(a.efficiency->value, 'g', 12) : QByteArray(),
+    return {base(a.diameter, a.diameterFound),
+            base(a.frequency, a.frequencyFound),
+            a.efficiency ? typedNumber(a.efficiency->value) : std::string(),
             reading(r.gainAtFullEfficiency),
             reading(r.gainAtEfficiency),
             reading(r.beamwidth3dB),
             reading(r.beamwidth10dB),
             reading(r.farFieldRange),
             foundWords(a),
-            QByteArray()};
+            offScaleWords(r.beyond),
+            std::string()};
 }
 
 Values refused(const QString &sentence)
 {
     Values values;
-    values.back() = sentence.toUtf8();
+    values.back() = sentence.toStdString();
     return values;
 }
 
@@ -90,41 +163,44 @@ Values fieldNames()
     return names;
 }
 
-QByteArray csvLine(const QList<QByteArray> &cells, const Values &values)
+void appendCsv(QByteArray &out, const Cells &cells, const Values &values, Dialect dialect,
+               const Spill &spill)
 {
-    QByteArray line;
-    line.reserve(256);
-    for (const QByteArray &cell : cells)
-        appendCsv(line, cell);
-    for (const QByteArray &value : values)
-        appendCsv(line, value);
-    line.back() = '\n';
-    return line;
+    const char separator = dialect == Dialect::Semicolon ? ';' : ',';
+    for (QByteArrayView cell : cells) {
+        appendCell(out, cell, separator);
+        spillLong(out, spill);
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i < FirstWord && dialect == Dialect::Semicolon)
+            appendCell(out, QByteArray::fromStdString(values[i]).replace('.', ','), separator);
+        else
+            appendCell(out, values[i], separator);
+    }
+    out.back() = '\n';
 }
 
-QByteArray jsonLine(const QList<QByteArray> &names, const QList<QByteArray> &cells,
-                    const Values &values)
+void appendJson(QByteArray &out, const Cells &names, const Cells &cells, const Values &values,
+                const Spill &spill)
 {
-    QByteArray line = "{";
-    line.reserve(512);
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        appendJsonString(line, names[i]);
-        line += ':';
-        appendJsonString(line, cells.value(i));
-        line += ',';
+    out += '{';
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        appendJsonString(out, names[i]);
+        out += ':';
+        if (i < cells.size() && !cells[i].isValidUtf8())
+            out += "null";
+        else
+            appendJsonString(out, i < cells.size() ? cells[i] : QByteArrayView());
+        out += ',';
+        spillLong(out, spill);
     }
     for (std::size_t i = 0; i < Fields.size(); ++i) {
-        appendJsonString(line, Fields[i]);
-        line += ':';
-        if (values[i].isEmpty())
-            line += "null";
-        else if (i < FirstWord)
-            line += values[i];
-        else
-            appendJsonString(line, values[i]);
-        line += i + 1 < Fields.size() ? ',' : '}';
+        appendJsonString(out, Fields[i]);
+        out += ':';
+        appendJsonValue(out, i, values);
+        out += i + 1 < Fields.size() ? ',' : '}';
     }
-    return line + '\n';
+    out += '\n';
 }
 
 } // namespace records

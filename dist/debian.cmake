@@ -10,11 +10,13 @@ set(BEAMWISE_DEB_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/beamwise)
 find_program(BEAMWISE_GZIP gzip REQUIRED)
 set(beamwise_gzipped)
 foreach(name IN ITEMS beamwise.1 changelog)
+    # The manual page tells the version it takes from project().
     set(plain ${CMAKE_CURRENT_BINARY_DIR}/dist/${name})
+    configure_file(dist/${name} ${plain}.in @ONLY)
     add_custom_command(OUTPUT ${plain}.gz
-        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/dist/${name} ${plain}
+        COMMAND ${CMAKE_COMMAND} -E copy ${plain}.in ${plain}
         COMMAND ${BEAMWISE_GZIP} -9nf ${plain}
-        DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/dist/${name}
+        DEPENDS ${plain}.in
         COMMENT "Compressing ${name}"
         VERBATIM)
     list(APPEND beamwise_gzipped ${plain}.gz)

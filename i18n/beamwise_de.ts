@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation>Ein Rechenschieber aus zwei Nomogrammen für Parabolantennen: Gewinn, Halbwertsbreite und Fernfeldabstand.</translation>
-    </message>
-    <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
         <translation>Antennendurchmesser in m, cm, mm, ft oder in (ohne Einheit: m).</translation>
     </message>
@@ -102,6 +98,14 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>Standardausgabe kann nicht beschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>A slide rule of two nomograms for dish antennas, read as their formulas give them, with λ = c/f: the gain η(πD/λ)², the 3 dB beamwidth 70 λ/D, the 10 dB beamwidth 131.5 λ/D (1.878 times the 3 dB one) and the far-field range 2D²/λ.</source>
+        <translation>Ein Rechenschieber aus zwei Nomogrammen für Parabolantennen, abgelesen wie ihre Formeln es ergeben, mit λ = c/f: der Gewinn η(πD/λ)², die 3-dB-Halbwertsbreite 70 λ/D, die 10-dB-Breite 131,5 λ/D (das 1,878-Fache der 3-dB-Breite) und der Fernfeldabstand 2D²/λ.</translation>
+    </message>
+    <message>
+        <source>--batch: give the table&apos;s file name, or - for standard input</source>
+        <translation>--batch: Geben Sie den Dateinamen der Tabelle an, oder - für die Standardeingabe</translation>
     </message>
 </context>
 <context>
@@ -309,6 +313,10 @@
         <translation>„%1“ ist keine Zahl: Bitte %2 eingeben, etwa %3.</translation>
     </message>
     <message>
+        <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
+        <translation>„%1“ lässt sich zweifach lesen, als %2 und als %3: Bitte %2 oder %3 eingeben.</translation>
+    </message>
+    <message>
         <source>“%1” is too large for %2.</source>
         <translation>„%1“ ist als %2 zu groß.</translation>
     </message>
@@ -392,10 +400,6 @@
 </context>
 <context>
     <name>Readings</name>
-    <message>
-        <source>off the scale</source>
-        <translation>außerhalb der Skala</translation>
-    </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
         <translation>Gewinn bei 100 % Wirkungsgrad: %1</translation>
@@ -487,6 +491,30 @@
     <message>
         <source>%1 to %2%3</source>
         <translation>%1 bis %2%3</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (over %1)</source>
+        <translation>jenseits der Gewinnskala (über %1)</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (under %1)</source>
+        <translation>jenseits der Gewinnskala (unter %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (over %1)</source>
+        <translation>jenseits der Halbwertsbreitenskala (über %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (under %1)</source>
+        <translation>jenseits der Halbwertsbreitenskala (unter %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (over %1)</source>
+        <translation>jenseits der Fernfeldskala (über %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (under %1)</source>
+        <translation>jenseits der Fernfeldskala (unter %1)</translation>
     </message>
 </context>
 <context>
@@ -602,10 +630,6 @@
         <translation>Diese Zeile hat mehr Zellen, als die Tabelle Spalten hat.</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3</source>
         <translation>%1, Zeile %2: %3</translation>
     </message>
@@ -628,6 +652,38 @@
     <message>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>column %1 is named in bytes that are not UTF-8 text: JSON names columns in text</source>
+        <translation>Spalte %1 ist mit Bytes benannt, die kein UTF-8-Text sind: JSON benennt Spalten mit Text</translation>
+    </message>
+    <message>
+        <source>column %1 has no name: JSON names each cell by its column</source>
+        <translation>Spalte %1 hat keinen Namen: JSON benennt jede Zelle nach ihrer Spalte</translation>
+    </message>
+    <message>
+        <source>two columns are named “%1”: JSON names each cell by its column</source>
+        <translation>zwei Spalten heißen „%1“: JSON benennt jede Zelle nach ihrer Spalte</translation>
+    </message>
+    <message>
+        <source>%1: this cell is not UTF-8 text, which JSON needs: the row is left as it is</source>
+        <translation>%1: Diese Zelle ist kein UTF-8-Text, den JSON braucht: Die Zeile bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows refused</source>
+        <translation>%1 von %2 Zeilen abgelehnt</translation>
+    </message>
+    <message>
+        <source>a field here is longer than 1 MiB, the most a table&apos;s field may hold</source>
+        <translation>ein Feld hier ist länger als 1 MiB, das Höchste, was ein Feld einer Tabelle fassen darf</translation>
+    </message>
+    <message>
+        <source>a row here has more than 10,000 fields, the most a table&apos;s row may have</source>
+        <translation>eine Zeile hier hat mehr als 10.000 Felder, die Höchstzahl für eine Zeile einer Tabelle</translation>
+    </message>
+    <message>
+        <source>a row here is longer than 8 MiB, the most a table&apos;s row may hold</source>
+        <translation>eine Zeile hier ist länger als 8 MiB, das Höchste, was eine Zeile einer Tabelle fassen darf</translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation>Regla de cálculo de dos nomogramas para antenas parabólicas: ganancia, ancho de haz y distancia de campo lejano.</translation>
-    </message>
-    <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
         <translation>Diámetro de la antena en m, cm, mm, ft o in (m si no se indica).</translation>
     </message>
@@ -102,6 +98,14 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>A slide rule of two nomograms for dish antennas, read as their formulas give them, with λ = c/f: the gain η(πD/λ)², the 3 dB beamwidth 70 λ/D, the 10 dB beamwidth 131.5 λ/D (1.878 times the 3 dB one) and the far-field range 2D²/λ.</source>
+        <translation>Una regla de cálculo de dos nomogramas para antenas parabólicas, leída como dan sus fórmulas, con λ = c/f: la ganancia η(πD/λ)², la anchura de haz a 3 dB 70 λ/D, la anchura a 10 dB 131,5 λ/D (1,878 veces la de 3 dB) y la distancia de campo lejano 2D²/λ.</translation>
+    </message>
+    <message>
+        <source>--batch: give the table&apos;s file name, or - for standard input</source>
+        <translation>--batch: indique el nombre del archivo de la tabla, o - para la entrada estándar</translation>
     </message>
 </context>
 <context>
@@ -309,6 +313,10 @@
         <translation>«%1» no es un número: escriba un valor de %2, por ejemplo %3.</translation>
     </message>
     <message>
+        <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
+        <translation>«%1» se lee de dos maneras, como %2 y como %3: escriba %2 o %3.</translation>
+    </message>
+    <message>
         <source>“%1” is too large for %2.</source>
         <translation>«%1» es demasiado grande como %2.</translation>
     </message>
@@ -392,10 +400,6 @@
 </context>
 <context>
     <name>Readings</name>
-    <message>
-        <source>off the scale</source>
-        <translation>fuera de escala</translation>
-    </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
         <translation>Ganancia con eficiencia del 100 %: %1</translation>
@@ -487,6 +491,30 @@
     <message>
         <source>%1 to %2%3</source>
         <translation>%1 a %2%3</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (over %1)</source>
+        <translation>fuera de la escala de ganancia (más de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (under %1)</source>
+        <translation>fuera de la escala de ganancia (menos de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (over %1)</source>
+        <translation>fuera de la escala de anchura de haz (más de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (under %1)</source>
+        <translation>fuera de la escala de anchura de haz (menos de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (over %1)</source>
+        <translation>fuera de la escala de campo lejano (más de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (under %1)</source>
+        <translation>fuera de la escala de campo lejano (menos de %1)</translation>
     </message>
 </context>
 <context>
@@ -602,10 +630,6 @@
         <translation>Esta fila tiene más celdas que columnas la tabla.</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3</source>
         <translation>%1, línea %2: %3</translation>
     </message>
@@ -628,6 +652,38 @@
     <message>
         <source>standard input</source>
         <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <source>column %1 is named in bytes that are not UTF-8 text: JSON names columns in text</source>
+        <translation>la columna %1 tiene un nombre en bytes que no son texto UTF-8: JSON nombra las columnas con texto</translation>
+    </message>
+    <message>
+        <source>column %1 has no name: JSON names each cell by its column</source>
+        <translation>la columna %1 no tiene nombre: JSON nombra cada celda por su columna</translation>
+    </message>
+    <message>
+        <source>two columns are named “%1”: JSON names each cell by its column</source>
+        <translation>dos columnas se llaman «%1»: JSON nombra cada celda por su columna</translation>
+    </message>
+    <message>
+        <source>%1: this cell is not UTF-8 text, which JSON needs: the row is left as it is</source>
+        <translation>%1: esta celda no es texto UTF-8, que JSON necesita: la fila se deja como está</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows refused</source>
+        <translation>%1 de %2 filas rechazadas</translation>
+    </message>
+    <message>
+        <source>a field here is longer than 1 MiB, the most a table&apos;s field may hold</source>
+        <translation>un campo aquí supera 1 MiB, lo máximo que puede contener un campo de una tabla</translation>
+    </message>
+    <message>
+        <source>a row here has more than 10,000 fields, the most a table&apos;s row may have</source>
+        <translation>una fila aquí tiene más de 10.000 campos, lo máximo que puede tener una fila de una tabla</translation>
+    </message>
+    <message>
+        <source>a row here is longer than 8 MiB, the most a table&apos;s row may hold</source>
+        <translation>una fila aquí supera 8 MiB, lo máximo que puede contener una fila de una tabla</translation>
     </message>
 </context>
 </TS>

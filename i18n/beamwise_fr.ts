@@ -4,10 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A slide rule of two nomograms for dish antennas: gain, beamwidth and far-field range.</source>
-        <translation>Règle à calcul à deux nomogrammes pour antennes paraboliques&#xa0;: gain, ouverture et distance de champ lointain.</translation>
-    </message>
-    <message>
         <source>Antenna diameter in m, cm, mm, ft or in (m if none).</source>
         <translation>Diamètre de l&apos;antenne en m, cm, mm, ft ou in (m par défaut).</translation>
     </message>
@@ -102,6 +98,14 @@
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A slide rule of two nomograms for dish antennas, read as their formulas give them, with λ = c/f: the gain η(πD/λ)², the 3 dB beamwidth 70 λ/D, the 10 dB beamwidth 131.5 λ/D (1.878 times the 3 dB one) and the far-field range 2D²/λ.</source>
+        <translation>Une règle à calcul de deux nomogrammes pour antennes paraboliques, lue comme ses formules la donnent, avec λ = c/f : le gain η(πD/λ)², l’ouverture à 3 dB 70 λ/D, l’ouverture à 10 dB 131,5 λ/D (1,878 fois celle à 3 dB) et la distance de champ lointain 2D²/λ.</translation>
+    </message>
+    <message>
+        <source>--batch: give the table&apos;s file name, or - for standard input</source>
+        <translation>--batch : indiquez le nom du fichier du tableau, ou - pour l&apos;entrée standard</translation>
     </message>
 </context>
 <context>
@@ -309,6 +313,10 @@
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;: saisissez %2 en chiffres, par exemple %3.</translation>
     </message>
     <message>
+        <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
+        <translation>« %1 » se lit de deux façons, %2 et %3 : saisissez %2 ou %3.</translation>
+    </message>
+    <message>
         <source>“%1” is too large for %2.</source>
         <translation>«&#xa0;%1&#xa0;» est trop grand pour %2.</translation>
     </message>
@@ -392,10 +400,6 @@
 </context>
 <context>
     <name>Readings</name>
-    <message>
-        <source>off the scale</source>
-        <translation>hors échelle</translation>
-    </message>
     <message>
         <source>Gain at 100 % efficiency: %1</source>
         <translation>Gain à 100&#xa0;% de rendement&#xa0;: %1</translation>
@@ -487,6 +491,30 @@
     <message>
         <source>%1 to %2%3</source>
         <translation>%1 à %2%3</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (over %1)</source>
+        <translation>au-delà de l’échelle de gain (plus de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the gain scale (under %1)</source>
+        <translation>au-delà de l’échelle de gain (moins de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (over %1)</source>
+        <translation>au-delà de l’échelle d’ouverture (plus de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the beamwidth scale (under %1)</source>
+        <translation>au-delà de l’échelle d’ouverture (moins de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (over %1)</source>
+        <translation>au-delà de l’échelle de champ lointain (plus de %1)</translation>
+    </message>
+    <message>
+        <source>beyond the far-field scale (under %1)</source>
+        <translation>au-delà de l’échelle de champ lointain (moins de %1)</translation>
     </message>
 </context>
 <context>
@@ -602,10 +630,6 @@
         <translation>Cette ligne a plus de cellules que le tableau n&apos;a de colonnes.</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>%1, line %2: %3</source>
         <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
@@ -628,6 +652,38 @@
     <message>
         <source>standard input</source>
         <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>column %1 is named in bytes that are not UTF-8 text: JSON names columns in text</source>
+        <translation>la colonne %1 est nommée par des octets qui ne sont pas du texte UTF-8 : JSON nomme les colonnes en texte</translation>
+    </message>
+    <message>
+        <source>column %1 has no name: JSON names each cell by its column</source>
+        <translation>la colonne %1 n&apos;a pas de nom : JSON nomme chaque cellule par sa colonne</translation>
+    </message>
+    <message>
+        <source>two columns are named “%1”: JSON names each cell by its column</source>
+        <translation>deux colonnes s&apos;appellent « %1 » : JSON nomme chaque cellule par sa colonne</translation>
+    </message>
+    <message>
+        <source>%1: this cell is not UTF-8 text, which JSON needs: the row is left as it is</source>
+        <translation>%1 : cette cellule n&apos;est pas du texte UTF-8, dont JSON a besoin : la ligne reste telle quelle</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows refused</source>
+        <translation>%1 lignes sur %2 refusées</translation>
+    </message>
+    <message>
+        <source>a field here is longer than 1 MiB, the most a table&apos;s field may hold</source>
+        <translation>un champ ici dépasse 1 Mio, le plus qu&apos;un champ de tableau puisse contenir</translation>
+    </message>
+    <message>
+        <source>a row here has more than 10,000 fields, the most a table&apos;s row may have</source>
+        <translation>une ligne ici a plus de 10 000 champs, le plus qu&apos;une ligne de tableau puisse avoir</translation>
+    </message>
+    <message>
+        <source>a row here is longer than 8 MiB, the most a table&apos;s row may hold</source>
+        <translation>une ligne ici dépasse 8 Mio, le plus qu&apos;une ligne de tableau puisse contenir</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 #include "print/nomogram_picture.h"
 #include "print/print_door.h"
 
+#include "beamwise_version.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -31,7 +33,7 @@ QPageSize pageSizeFor(const QLocale &locale = QLocale())
 // The file in the type its name asks for, made in memory: the writers never meet
 // a failing device, and no library complains on the terminal about one. None
 // when it could not be drawn.
-std::optional<QByteArray> render(const QString &suffix, const QWidget &view,
+std::optional<QByteArray> render(const QString &suffix, const NomogramFace &view,
                                  const QStringList &footer)
 {
     QBuffer buffer;
@@ -40,7 +42,7 @@ std::optional<QByteArray> render(const QString &suffix, const QWidget &view,
     const QSizeF size = picture::viewSize();
     if (suffix == QLatin1String("pdf")) {
         QPdfWriter pdf(&buffer);
-        pdf.setCreator(QStringLiteral("Beamwise 2.4"));
+        pdf.setCreator(QStringLiteral("Beamwise " BEAMWISE_VERSION));
         pdf.setTitle(QCoreApplication::translate("Export", "Beamwise nomogram"));
         pdf.setPageSize(pageSizeFor());
         pdf.setPageMargins(QMarginsF());
@@ -93,7 +95,7 @@ QString written(const QString &fileName, const QString &reason)
             .arg(fileName, reason);
 }
 
-QString writeFile(const QString &fileName, const QWidget &view, const QStringList &footer)
+QString writeFile(const QString &fileName, const NomogramFace &view, const QStringList &footer)
 {
     const std::optional<QByteArray> bytes =
             render(QFileInfo(fileName).suffix().toLower(), view, footer);
@@ -119,12 +121,12 @@ QString writeFile(const QString &fileName, const QWidget &view, const QStringLis
     return written(fileName, reason);
 }
 
-void print(QWidget &view, const QStringList &footer)
+void print(NomogramFace &view, const QStringList &footer)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(pageSizeFor());
     printer.setDocName(QCoreApplication::translate("Export", "Beamwise nomogram"));
-    QPrintDialog dialog(&printer, view.window());
+    QPrintDialog dialog(&printer, view.owner().window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     printer.setFullPage(true);

@@ -1,5 +1,6 @@
 #include "print/nomogram_picture.h"
 
+#include "print/print_door.h"
 #include "readings/layout.h"
 #include "scales/display_list.h"
 #include "scales/scale_strip.h"
@@ -23,13 +24,6 @@ QFont faceInTwips(QFont face, double zoom = 1)
     return face;
 }
 
-// The window's zoom, which its strips know. The picture stays at true size whatever it is.
-double zoomOf(const QWidget &view)
-{
-    const auto *strip = view.findChild<const ScaleStrip *>();
-    return strip ? strip->zoom() : 1;
-}
-
 // A control's place in twips as laid out at 100 %: a zoomed window puts each edge at
 // the nearest pixel to its place times the zoom, which divides back exactly.
 QRectF laidOut(const QRect &r, double zoom)
@@ -39,9 +33,8 @@ QRectF laidOut(const QRect &r, double zoom)
                   QPointF(at(r.left() + r.width()), at(r.top() + r.height())));
 }
 
-void paintStrip(QPainter &p, const ScaleStrip &strip)
+void paintStrip(QPainter &p, const ScaleStrip &strip, const Placement &place)
 {
-    const Placement &place = placementOf(qPrintable(strip.objectName()));
     p.save();
     p.translate(strip.leftTwips(), place.top);
     p.setClipRect(QRectF(0, 0, place.width, place.height), Qt::IntersectClip);
@@ -62,14 +55,14 @@ void paintStrip(QPainter &p, const ScaleStrip &strip)
     p.restore();
 }
 
-void paintLabel(QPainter &p, const QLabel &label, double zoom)
+void paintLabel(QPainter &p, const QLabel &label, bool logo, double zoom)
 {
     const QRectF rect = laidOut(label.geometry(), zoom);
     p.save();
     p.setClipRect(rect, Qt::IntersectClip); // as the label clips its text
     if (label.autoFillBackground())
         p.fillRect(rect, label.palette().color(label.backgroundRole()));
-    if (label.objectName() == QLatin1String("Image1")) {
+    if (logo) {
         // The logo's drawing rather than its pixels, at the size the window shows.
         const QSizeF size = label.pixmap().deviceIndependentSize() / zoom * twips::PerPixel;
         QSvgRenderer(QStringLiteral(":/logo.svg")).render(&p, QRectF(rect.topLeft(), size));
@@ -88,28 +81,27 @@ void paintLabel(QPainter &p, const QLabel &label, double zoom)
 
 QSizeF viewSize()
 {
-    const Placement &view = placementOf("picPIC");
+    const Placement &view = placementOf(Control::picPIC);
     const double frame = 2 * twips::PerPixel;
     return QSizeF(view.width - 2 * frame, view.height - 2 * frame);
 }
 
-void paintView(QPainter &p, const QWidget &view)
+void paintView(QPainter &p, const NomogramFace &view)
 {
     p.save();
     p.setClipRect(QRectF(QPointF(), viewSize()), Qt::IntersectClip);
     p.fillRect(QRectF(QPointF(), viewSize()), Qt::white);
     // In the window's own stacking order: marks and labels under the strips.
-    const double zoom = zoomOf(view);
-    for (QObject *child : view.children()) {
-        if (auto *strip = qobject_cast<ScaleStrip *>(child))
-            paintStrip(p, *strip);
-        else if (auto *label = qobject_cast<QLabel *>(child); label && label->isVisibleTo(&view))
-            paintLabel(p, *label, zoom);
-    }
+    // The picture stays at true size whatever the window's zoom.
+    for (const QLabel *label : view.labels())
+        if (label->isVisibleTo(label->parentWidget()))
+            paintLabel(p, *label, label == view.logo(), view.zoom());
+    for (const NomogramFace::Scale &scale : view.scales())
+        paintStrip(p, *scale.strip, *scale.place);
     p.restore();
 }
 
-void paintPage(QPainter &p, const QWidget &view, QSizeF page, const QStringList &footer)
+void paintPage(QPainter &p, const NomogramFace &view, QSizeF page, const QStringList &footer)
 {
     const QSizeF size = viewSize();
     p.save();

@@ -3,8 +3,8 @@
 #include <QSizeF>
 #include <QStringList>
 
+class NomogramFace;
 class QPainter;
-class QWidget;
 
 // The nomogram view as it stands, painted from what it holds rather than from a
 // screenshot: every scale from its strip's recorded operations at the strip's exact
@@ -15,10 +15,11 @@ namespace picture {
 // The view's size in twips.
 QSizeF viewSize();
 
-void paintView(QPainter &painter, const QWidget &view);
+void paintView(QPainter &painter, const NomogramFace &view);
 
 // A page of `pageTwips`: the view centred at true size, and under it a footer of
 // the given lines.
-void paintPage(QPainter &painter, const QWidget &view, QSizeF pageTwips, const QStringList &footer);
+void paintPage(QPainter &painter, const NomogramFace &view, QSizeF pageTwips,
+               const QStringList &footer);
 
 } // namespace picture

@@ -62,7 +62,7 @@ QString checkFileName(const QString &fileName)
                     .arg(QFileInfo(fileName).fileName());
 }
 
-QString writeFile(const QString &fileName, const QWidget &view, const QStringList &footer)
+QString writeFile(const QString &fileName, const NomogramFace &view, const QStringList &footer)
 {
     if (const QString wrong = checkFileName(fileName); !wrong.isEmpty())
         return wrong;
@@ -79,7 +79,7 @@ QString unavailable()
     return error;
 }
 
-QString print(QWidget &view, const QStringList &footer)
+QString print(NomogramFace &view, const QStringList &footer)
 {
     QString error;
     if (const Functions *f = module(&error))

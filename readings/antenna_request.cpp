@@ -48,7 +48,7 @@ Refusal refused(const Reach &reach, const Ordered &given, const QLocale &locale)
 SetAntenna setAt(const AntennaRequest &request, TypedAntenna antenna, BarValues values)
 {
     const NomogramReadings readings =
-            readNomogram(values.upper, values.lower, request.efficiencyPercent());
+            readNomogram(values.exactUpper, values.exactLower, request.efficiencyPercent());
     return {request, std::move(antenna), values, readings};
 }
 
@@ -80,11 +80,8 @@ std::variant<SetAntenna, Refusal> found(const AntennaRequest &request, const Ord
         return refused(*reach, given, locale);
     const FoundAntenna &f = std::get<FoundAntenna>(result);
     TypedAntenna antenna{Quantity{f.diameter, QStringLiteral("m"), 1},
-                         Quantity{f.frequency, QStringLiteral("GHz"), 1},
-                         request.efficiency,
-                         with.kind != Kind::Diameter,
-                         with.kind != Kind::Frequency,
-                         f.figures};
+                         Quantity{f.frequency, QStringLiteral("GHz"), 1}, request.efficiency,
+                         with.kind != Kind::Diameter, with.kind != Kind::Frequency};
     if (with.kind == Kind::Diameter)
         antenna.diameter = with.quantity;
     if (with.kind == Kind::Frequency)
@@ -116,14 +113,14 @@ std::variant<SetAntenna, Refusal> answer(const TypedRequest &typed, const QLocal
         return Refusal{breach, false, {}, {}};
     QList<GivenQuantity> given;
     for (const auto &[kind, text] : typed.quantities) {
-        const ReadQuantity read = readQuantity(kind, text, locale);
+        const ReadQuantity read = readQuantity(kind, text, locale, typed.numbers);
         if (!read.quantity)
             return Refusal{PairBreach::None, true, kind, read.error};
         given << GivenQuantity{kind, *read.quantity};
     }
     std::optional<Quantity> efficiency;
     if (typed.efficiency) {
-        const ReadQuantity read = readEfficiency(*typed.efficiency, locale);
+        const ReadQuantity read = readEfficiency(*typed.efficiency, locale, typed.numbers);
         if (!read.quantity)
             return Refusal{PairBreach::None, true, {}, read.error};
         efficiency = read.quantity;

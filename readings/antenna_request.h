@@ -70,6 +70,7 @@ struct TypedRequest
 {
     QList<std::pair<QuantityKind, QString>> quantities;
     std::optional<QString> efficiency;
+    Numbers numbers = Numbers::Typed; // how their numbers are written
 };
 
 // Checks the pair rules on the kinds, then reads each field in the order given, then

@@ -10,13 +10,18 @@ struct Rate
 {
     double valuesPerTwip, offset;
 };
-constexpr Rate UpperFrequency{3.2, 4668}, Beamwidth{3.2, 4274}, Gain{3.2, 4574}, FarField{4, 3731},
-        LowerDiameter{8, 900};
+constexpr Rate UpperFrequency{3.2, 4668}, LowerDiameter{8, 900};
+// The reading strips are registered against the frequency and diameter strips by the
+// physics they claim, with lambda = c/f and c = 299,792,458 m/s: the gain above 100 %
+// reads 20 log10(pi D f / c), the beamwidth under the 3dB mark 70 c/(D f) degrees and
+// the far field under its mark 2 D^2 f / c. Each offset is the whole-twip layout's
+// (4574, 4274, 3731) moved by what those constants ask: 7.34 twips right, 3.16 and
+// 40.58 twips left.
+constexpr Rate Gain{3.2, 4566.6583}, Beamwidth{3.2, 4277.1625}, FarField{4, 3771.5814};
 
-// Computed in double precision and kept in single precision, as the strips hold Left.
-float leftAt(Rate rate, int value)
+double leftAt(Rate rate, double value)
 {
-    return float(double(value) / rate.valuesPerTwip - rate.offset);
+    return value / rate.valuesPerTwip - rate.offset;
 }
 
 double valueAt(Rate rate, double left)
@@ -26,23 +31,23 @@ double valueAt(Rate rate, double left)
 
 } // namespace
 
-float upperFrequencyLeft(int value)
+double upperFrequencyLeft(double value)
 {
     return leftAt(UpperFrequency, value);
 }
-float beamwidthLeft(int value)
+double beamwidthLeft(double value)
 {
     return leftAt(Beamwidth, value);
 }
-float gainLeft(int value)
+double gainLeft(double value)
 {
     return leftAt(Gain, value);
 }
-float farFieldLeft(int value)
+double farFieldLeft(double value)
 {
     return leftAt(FarField, value);
 }
-float lowerDiameterLeft(int value)
+double lowerDiameterLeft(double value)
 {
     return leftAt(LowerDiameter, value);
 }

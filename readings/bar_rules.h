@@ -6,11 +6,13 @@
 // diameter strip.
 namespace bars {
 
-float upperFrequencyLeft(int value); // picPICB
-float beamwidthLeft(int value); // picPICC
-float gainLeft(int value); // picPICD
-float farFieldLeft(int value); // picPICF
-float lowerDiameterLeft(int value); // picPICG
+// A Value not rounded is the exact setting of an antenna, which the readings are
+// taken at; the strips stand at the whole Value of their bar.
+double upperFrequencyLeft(double value); // picPICB
+double beamwidthLeft(double value); // picPICC
+double gainLeft(double value); // picPICD
+double farFieldLeft(double value); // picPICF
+double lowerDiameterLeft(double value); // picPICG
 
 // The Value, not rounded, at which a strip stands at the given Left.
 double upperValueFor(double frequencyLeft); // picPICB

@@ -3,13 +3,28 @@
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
+#include <string>
 
-// A number to three significant figures, written the way the locale writes numbers.
-QString threeFigures(double value, const QLocale &locale = QLocale());
+// Every number the program gives is to three significant figures, as a slide rule
+// is read: a reading, a value found, the ends of a reach.
+struct ThreeFigures
+{
+    double value; // rounded
+    int decimals; // that show its three figures
+};
 
-// The decimals that show a value to so many significant figures.
-int decimalsFor(double value, int figures);
+// To the nearest, or, for the ends of a reach, inwards: the lower end up, the higher
+// down, so that all of the reach can be set.
+enum class Rounding { Nearest, Up, Down };
+// A gain in dB is read to a hundredth at best, however near zero: its scale is even,
+// and a Value of the bar moves it by three thousandths.
+ThreeFigures toThreeFigures(double value, Rounding rounding = Rounding::Nearest,
+                            int maxDecimals = 15);
+inline constexpr int GainDecimals = 2;
+
+// Written the way the locale writes numbers.
+QString threeFigures(double value, const QLocale &locale = QLocale(), int maxDecimals = 15);
 
 // The same figures as a plain C number, for machines: a dot for the decimal point and
 // no separators, whatever the locale.
-QByteArray plainThreeFigures(double value);
+std::string plainThreeFigures(double value, int maxDecimals = 15);

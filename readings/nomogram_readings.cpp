@@ -11,62 +11,62 @@ using namespace references;
 
 namespace {
 
-// One reading at an x of its scale's strip; beyond an end, the end it lies past.
-std::optional<double> read(NomogramReadings &r, ReadingKind kind, const ScaleRule &scale, double x)
+// One reading with its bar at a Value; beyond an end of its scale, the end it lies past.
+std::optional<double> read(NomogramReadings &r, ReadingKind kind, double value,
+                           double efficiency = 100)
 {
-    const std::optional<double> value = readAt(scale, x);
-    if (!value)
-        r.beyond << BeyondScale{kind, scale.value(x) > scale.high};
-    return value;
+    const Reference reference = referenceOf(kind, efficiency);
+    const double x = reference.stripX(value);
+    const std::optional<double> reading = readAt(reference.scale, x);
+    if (!reading)
+        r.beyond << BeyondScale{kind, reference.scale.value(x) > reference.scale.high};
+    return reading;
 }
 
 } // namespace
 
-NomogramReadings readNomogram(int upperValue, int lowerValue, std::optional<double> efficiency)
+NomogramReadings readNomogram(double upperValue, double lowerValue,
+                              std::optional<double> efficiency)
 {
-    const double gainLeft = bars::gainLeft(upperValue);
-    const double beamwidthLeft = bars::beamwidthLeft(upperValue);
     NomogramReadings r;
-    const auto gainAbove = [&](ReadingKind kind, double percent) {
-        return read(r, kind, Gain, EfficiencyLeft + Efficiency.position(percent) - gainLeft);
-    };
-    r.gainAtFullEfficiency = gainAbove(ReadingKind::GainAtFullEfficiency, 100);
+    r.gainAtFullEfficiency = read(r, ReadingKind::GainAtFullEfficiency, upperValue);
     r.efficiency = efficiency;
     if (efficiency)
-        r.gainAtEfficiency = gainAbove(ReadingKind::GainAtEfficiency, *efficiency);
-    r.beamwidth3dB = read(r, ReadingKind::Beamwidth3dB, Beamwidth, Mark3dB - beamwidthLeft);
-    r.beamwidth10dB = read(r, ReadingKind::Beamwidth10dB, Beamwidth, Mark10dB - beamwidthLeft);
-    r.farFieldRange = read(r, ReadingKind::FarFieldRange, FarFieldRange,
-                           FarFieldMark - bars::farFieldLeft(lowerValue));
+        r.gainAtEfficiency = read(r, ReadingKind::GainAtEfficiency, upperValue, *efficiency);
+    r.beamwidth3dB = read(r, ReadingKind::Beamwidth3dB, upperValue);
+    r.beamwidth10dB = read(r, ReadingKind::Beamwidth10dB, upperValue);
+    r.farFieldRange = read(r, ReadingKind::FarFieldRange, lowerValue);
     return r;
 }
 
 namespace {
 
-// The stretch of values that two bars' whole travel can set, within the scale.
-std::pair<double, double> reach(const ScaleRule &scale, const std::function<double(int)> &upperAt,
-                                const std::function<double(int)> &lowerAt)
+// What one bar's whole travel can set of a quantity, within its scale: low > high for
+// nothing.
+std::pair<double, double> barReach(const ScaleRule &scale, const std::function<double(int)> &at)
 {
     // By value: std::minmax of two temporaries would hand back references to them.
-    const auto [u1, u2] = std::minmax({upperAt(bars::Minimum), upperAt(bars::Maximum)});
-    const auto [l1, l2] = std::minmax({lowerAt(bars::Minimum), lowerAt(bars::Maximum)});
-    return {std::max({u1, l1, scale.low}), std::min({u2, l2, scale.high})};
+    const auto [low, high] = std::minmax({at(bars::Minimum), at(bars::Maximum)});
+    return {std::max(low, scale.low), std::min(high, scale.high)};
 }
 
-Reach frequenciesWith(double diameter)
+// What either nomogram can set: the two stretches overlap wherever both reach the
+// scale, so together they are one stretch.
+Reach eitherReach(QuantityKind kind, const ScaleRule &scale,
+                  const std::function<double(int)> &upperAt,
+                  const std::function<double(int)> &lowerAt)
 {
-    const auto [low, high] = reach(
-            UpperFrequency, [&](int v) { return upperFrequencyWith(diameter, v); },
-            [&](int v) { return lowerFrequencyWith(diameter, v); });
-    return {QuantityKind::Frequency, low, high};
+    Reach either{kind, HUGE_VAL, -HUGE_VAL};
+    for (const auto &[low, high] : {barReach(scale, upperAt), barReach(scale, lowerAt)})
+        if (low <= high)
+            either = {kind, std::min(either.low, low), std::max(either.high, high)};
+    return either;
 }
 
-Reach diametersWith(double frequency)
+// A Value on the bar, or the end of the bar nearest to it.
+double onBar(double exact)
 {
-    const auto [low, high] = reach(
-            UpperDiameter, [&](int v) { return upperDiameterWith(frequency, v); },
-            [&](int v) { return lowerDiameterWith(frequency, v); });
-    return {QuantityKind::Diameter, low, high};
+    return std::clamp(exact, double(bars::Minimum), double(bars::Maximum));
 }
 
 } // namespace
@@ -78,9 +78,17 @@ std::variant<BarValues, OffScale, Reach> placeAntenna(double diameter, double fr
     if (!UpperFrequency.holds(frequency))
         return OffScale{QuantityKind::Frequency, UpperFrequency.low, UpperFrequency.high};
     const auto [upper, lower] = exactValues(diameter, frequency);
-    if (bars::holds(upper) && bars::holds(lower))
-        return BarValues{int(std::lround(upper)), int(std::lround(lower))};
-    if (const Reach frequencies = frequenciesWith(diameter); !frequencies.isEmpty())
+    if (bars::holds(upper) || bars::holds(lower))
+        return BarValues{int(std::lround(onBar(upper))), int(std::lround(onBar(lower))),
+                         onBar(upper), onBar(lower)};
+    const Reach frequencies = eitherReach(
+            QuantityKind::Frequency, UpperFrequency,
+            [&](int v) { return upperFrequencyWith(diameter, v); },
+            [&](int v) { return lowerFrequencyWith(diameter, v); });
+    if (!frequencies.isEmpty())
         return frequencies;
-    return diametersWith(frequency);
+    return eitherReach(
+            QuantityKind::Diameter, UpperDiameter,
+            [&](int v) { return upperDiameterWith(frequency, v); },
+            [&](int v) { return lowerDiameterWith(frequency, v); });
 }

@@ -39,7 +39,7 @@ struct NomogramReadings
     QList<BeyondScale> beyond; // the readings without a value, in the order above
 };
 
-NomogramReadings readNomogram(int upperValue, int lowerValue,
+NomogramReadings readNomogram(double upperValue, double lowerValue,
                               std::optional<double> efficiency = {});
 
 // The bar Values that set an antenna on both nomograms: its frequency under its
@@ -48,6 +48,9 @@ struct BarValues
 {
     int upper;
     int lower;
+    // Not rounded, where the antenna is read: within the bar, its nearest end.
+    double exactUpper;
+    double exactLower;
 };
 
 // A quantity off its printed scale, with the scale's ends in the base unit.
@@ -67,8 +70,9 @@ struct Reach
     bool isEmpty() const { return low > high; }
 };
 
-// The Values nearest to exact for a diameter in metres and a frequency in GHz. One
-// that cannot be set is refused with the frequencies that can be set with the
-// diameter, failing that the diameters that can with the frequency, failing that an
-// empty reach of diameters.
+// The Values nearest to exact for a diameter in metres and a frequency in GHz. Each
+// nomogram answers for itself: where one cannot set the antenna, its bar stands at the
+// end nearest to it and its readings lie beyond their scales. An antenna neither can
+// set is refused with the frequencies that either can set with the diameter, failing
+// that the diameters that either can with the frequency.
 std::variant<BarValues, OffScale, Reach> placeAntenna(double diameter, double frequency);

@@ -69,23 +69,17 @@ QString unitList(const Kind &kind)
                       .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
-// Plain digits with a decimal point are read straight away where the locale would
-// read them alike; a table of antennas reads many of them.
-std::optional<double> plainNumber(QStringView text, const QLocale &locale)
+// A number as C writes it: digits, a decimal point and an exponent, no grouping.
+std::optional<double> plainNumber(QStringView text)
 {
     char digits[32];
     if (text.isEmpty() || text.size() >= qsizetype(sizeof digits))
         return std::nullopt;
-    int points = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        points += c == u'.';
-        if ((!c.isDigit() && c != u'.') || c.unicode() > 0x7F || points > 1)
+        if (text[i].unicode() > 0x7F)
             return std::nullopt;
-        digits[i] = char(c.unicode());
+        digits[i] = char(text[i].unicode());
     }
-    if (points == text.size() || (points && locale.decimalPoint() != QLatin1String(".")))
-        return std::nullopt;
     double value = 0;
     const auto [last, error] = std::from_chars(digits, digits + text.size(), value);
     if (error != std::errc() || last != digits + text.size())
@@ -93,20 +87,70 @@ std::optional<double> plainNumber(QStringView text, const QLocale &locale)
     return value;
 }
 
-// The user's way of writing numbers first; then a plain dot, for those whose
-// locale writes a comma.
-std::optional<double> readNumber(QStringView text, const QLocale &locale)
+// A number written as the user's locale writes them, grouping included. The C locale
+// groups nothing: there, only the plain reading counts.
+std::optional<double> localeNumber(QStringView text, const QLocale &locale)
 {
-    if (const std::optional<double> plain = plainNumber(text, locale))
-        return plain;
-    for (const QLocale &l : {locale, QLocale::c()}) {
-        bool ok = false;
-        const double value = l.toDouble(text, &ok);
-        // A number beyond any double reads as infinite, which is too large, not wrong.
-        if (ok || std::isinf(value))
-            return value;
+    bool ok = false;
+    const double value = locale.toDouble(text, &ok);
+    if (locale.language() == QLocale::C || !ok)
+        return std::nullopt;
+    return value;
+}
+
+// Both the user's way of writing numbers and a plain decimal point are taken, and a
+// text the two would read as different numbers is refused rather than guessed: the
+// German "2.500" is 2500 in German numbers and 2.5 with a plain point.
+struct Number
+{
+    std::optional<double> value;
+    std::optional<double> otherwise; // the second reading of a text read two ways
+};
+
+Number readNumber(QStringView text, const QLocale &locale)
+{
+    const std::optional<double> plain = plainNumber(text);
+    if (plain && !text.contains(locale.groupSeparator()))
+        return {plain, {}};
+    const std::optional<double> local = localeNumber(text, locale);
+    if (plain && local && *plain != *local)
+        return {local, plain};
+    return {plain ? plain : local, {}};
+}
+
+// A number as the user writes it, without grouping, so that it reads one way only.
+QString ungrouped(double value, QLocale locale)
+{
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', QLocale::FloatingPointShortest);
+}
+
+// A table's number: ASCII digits, one decimal point and an exponent, no grouping.
+std::optional<double> tableNumber(QStringView text, bool decimalComma)
+{
+    char digits[32];
+    if (text.isEmpty() || text.size() >= qsizetype(sizeof digits))
+        return std::nullopt;
+    const bool dot = text.contains(u'.');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c > 0x7F || (c == u',' && (dot || !decimalComma)))
+            return std::nullopt;
+        digits[i] = c == u',' ? '.' : char(c);
     }
-    return std::nullopt;
+    const char *first = digits + (digits[0] == '+');
+    double value = 0;
+    const auto [last, error] = std::from_chars(first, digits + text.size(), value);
+    if (error != std::errc() || last != digits + text.size())
+        return std::nullopt;
+    return value;
+}
+
+Number readNumber(QStringView text, const QLocale &locale, Numbers numbers)
+{
+    if (numbers == Numbers::Typed)
+        return readNumber(text, locale);
+    return {tableNumber(text, numbers == Numbers::TableDecimalComma), {}};
 }
 
 bool inUnit(QChar c)
@@ -114,7 +158,7 @@ bool inUnit(QChar c)
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'%' || c == u'\u00B0';
 }
 
-ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
+ReadQuantity read(const QString &typed, const QLocale &locale, Numbers numbers, const Kind &kind)
 {
     const QStringView text = QStringView(typed).trimmed();
     // Words are looked up for a complaint only: a table of antennas reads many fields.
@@ -149,7 +193,12 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
                     Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
                             .arg(unitText.toString(), what(), unitList(kind), example())};
     }
-    const std::optional<double> value = readNumber(number, locale);
+    const auto [value, otherwise] = readNumber(number, locale, numbers);
+    if (otherwise)
+        return {std::nullopt,
+                Input::tr("\u201C%1\u201D is read two ways, as %2 and as %3: type %2 or %3.")
+                        .arg(number.toString(), ungrouped(*value, locale),
+                             ungrouped(*otherwise, locale))};
     if (!value || std::isnan(*value))
         return {std::nullopt,
                 Input::tr("\u201C%1\u201D is not a number: type %2 such as %3.")
@@ -166,18 +215,19 @@ ReadQuantity read(const QString &typed, const QLocale &locale, const Kind &kind)
 
 // Each of the five quantities is above zero; an efficiency at or below zero is told
 // its scale's range instead, as any other off it.
-ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale &locale)
+ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale &locale,
+                          Numbers numbers)
 {
     const Kind &of = Kinds[std::size_t(kind)];
-    ReadQuantity result = read(text, locale, of);
+    ReadQuantity result = read(text, locale, numbers, of);
     if (result.quantity && result.quantity->value <= 0)
         return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(Input::tr(of.what))};
     return result;
 }
 
-ReadQuantity readEfficiency(const QString &text, const QLocale &locale)
+ReadQuantity readEfficiency(const QString &text, const QLocale &locale, Numbers numbers)
 {
-    ReadQuantity result = read(text, locale, Efficiency);
+    ReadQuantity result = read(text, locale, numbers, Efficiency);
     if (result.quantity && !readings::Efficiency.holds(result.quantity->value))
         return {std::nullopt, Input::tr("The efficiency scale runs from 10 to 100 %.")};
     return result;
@@ -186,15 +236,18 @@ ReadQuantity readEfficiency(const QString &text, const QLocale &locale)
 QString Quantity::typed(const QLocale &locale) const
 {
     const double v = inTypedUnit(value);
-    const QString plain = locale.toString(v, 'f', QLocale::FloatingPointShortest);
+    // Grouped with a dot, a number would read two ways, so it is written ungrouped there:
+    // the German 9.212 m is also 9212 m with a plain decimal point.
+    const QString plain = locale.groupSeparator() == QLatin1String(".")
+            ? ungrouped(v, locale)
+            : locale.toString(v, 'f', QLocale::FloatingPointShortest);
     if (plain.size() <= 12)
         return plain + spacedUnit();
     // Far beyond any scale, hundreds of digits would say less than "1e300".
     const QString exponential = QString::number(v, 'e', QLocale::FloatingPointShortest);
-    const double mantissa = exponential.section(QLatin1Char('e'), 0, 0).toDouble();
-    const int exponent = exponential.section(QLatin1Char('e'), 1).toInt();
-    return locale.toString(mantissa, 'f', QLocale::FloatingPointShortest) + QLatin1Char('e')
-            + QString::number(exponent) + spacedUnit();
+    return ungrouped(exponential.section(QLatin1Char('e'), 0, 0).toDouble(), locale)
+            + QLatin1Char('e') + QString::number(exponential.section(QLatin1Char('e'), 1).toInt())
+            + spacedUnit();
 }
 
 QString Quantity::spacedUnit() const
@@ -205,15 +258,8 @@ QString Quantity::spacedUnit() const
 
 QString Quantity::inUnit(double base, Rounding rounding, const QLocale &locale) const
 {
-    const double v = inTypedUnit(base);
-    if (v == 0) // the gain scale starts at zero, which has no figures to round
-        return locale.toString(0);
-    const int exponent = int(std::floor(std::log10(std::abs(v))));
-    const double step = std::pow(10.0, exponent - 2);
-    const double steps = v / step;
-    const double rounded =
-            step * (rounding == Up ? std::ceil(steps - 1e-9) : std::floor(steps + 1e-9));
-    QString text = locale.toString(rounded, 'f', std::max(0, 2 - exponent));
+    const auto [rounded, decimals] = toThreeFigures(inTypedUnit(base), rounding);
+    QString text = locale.toString(rounded, 'f', decimals);
     // Trailing zeros say nothing of a reach.
     if (text.contains(locale.decimalPoint())) {
         while (text.endsWith(locale.zeroDigit()))

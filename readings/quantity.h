@@ -1,5 +1,7 @@
 #pragma once
 
+#include "readings/figures.h"
+
 #include <QLocale>
 #include <QString>
 #include <optional>
@@ -24,7 +26,6 @@ struct Quantity
     QString spacedUnit() const;
     // Another value in base units, in the typed unit to three significant figures,
     // without the unit; the ends of a reach round inwards, so that all of it can be set.
-    enum Rounding { Up, Down };
     QString inUnit(double base, Rounding rounding, const QLocale &locale = QLocale()) const;
 };
 
@@ -36,11 +37,18 @@ struct ReadQuantity
     QString error;
 };
 
-// Numbers follow the locale (a decimal comma in German) and a plain dot is taken too;
+// How a field's number is written: typed by a user, or a cell of a table. A table's
+// cells are read as its records are written, whatever the locale: a dot for the
+// decimal point and no grouping; with TableDecimalComma, for a table whose dialect or
+// locale writes a decimal comma, a comma is one too in a cell without a dot ("1,5").
+enum class Numbers { Typed, Table, TableDecimalComma };
+
+// Typed numbers follow the locale (a decimal comma in German) and a plain dot is taken too;
 // units are case-insensitive and may stand with or without a blank. Without a unit a
 // diameter is in m, a frequency in GHz, a gain in dBi, a beamwidth in degrees and a
 // far-field range in m.
-ReadQuantity readQuantity(QuantityKind kind, const QString &text,
-                          const QLocale &locale = QLocale());
+ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale &locale = QLocale(),
+                          Numbers numbers = Numbers::Typed);
 // An aperture efficiency in %, 10 to 100.
-ReadQuantity readEfficiency(const QString &text, const QLocale &locale = QLocale());
+ReadQuantity readEfficiency(const QString &text, const QLocale &locale = QLocale(),
+                            Numbers numbers = Numbers::Typed);

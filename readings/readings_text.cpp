@@ -1,8 +1,10 @@
 #include "readings/readings_text.h"
 
 #include "readings/figures.h"
+#include "readings/references.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -12,12 +14,42 @@ struct Readings
     Q_DECLARE_TR_FUNCTIONS(Readings)
 };
 
-// A reading into the last place of its sentence, with its unit.
-QString line(const QString &sentence, const std::optional<double> &value, const char *unit,
-             const QLocale &locale)
+// Where a reading lies beyond its scale, the end it lies past, with the scale's value
+// there: "beyond the far-field scale (over 10,000 m)".
+QString beyond(const NomogramReadings &r, ReadingKind kind, const char *unit, const QLocale &locale)
 {
-    return sentence.arg(value ? threeFigures(*value, locale) + QString::fromUtf8(unit)
-                              : Readings::tr("off the scale"));
+    const auto past = std::find_if(r.beyond.begin(), r.beyond.end(),
+                                   [&](const BeyondScale &b) { return b.reading == kind; });
+    const bool high = past != r.beyond.end() && past->high;
+    const ScaleRule &scale = references::referenceOf(kind).scale;
+    const QString end =
+            locale.toString(high ? scale.high : scale.low, 'f', QLocale::FloatingPointShortest)
+            + QString::fromUtf8(unit);
+    switch (kind) {
+    case ReadingKind::GainAtFullEfficiency:
+    case ReadingKind::GainAtEfficiency:
+        return high ? Readings::tr("beyond the gain scale (over %1)").arg(end)
+                    : Readings::tr("beyond the gain scale (under %1)").arg(end);
+    case ReadingKind::Beamwidth3dB:
+    case ReadingKind::Beamwidth10dB:
+        return high ? Readings::tr("beyond the beamwidth scale (over %1)").arg(end)
+                    : Readings::tr("beyond the beamwidth scale (under %1)").arg(end);
+    case ReadingKind::FarFieldRange:
+        break;
+    }
+    return high ? Readings::tr("beyond the far-field scale (over %1)").arg(end)
+                : Readings::tr("beyond the far-field scale (under %1)").arg(end);
+}
+
+// A reading into the last place of its sentence, with its unit.
+QString line(const QString &sentence, const NomogramReadings &r, ReadingKind kind,
+             const std::optional<double> &value, const char *unit, const QLocale &locale)
+{
+    const bool gain =
+            kind == ReadingKind::GainAtFullEfficiency || kind == ReadingKind::GainAtEfficiency;
+    return sentence.arg(value ? threeFigures(*value, locale, gain ? GainDecimals : 15)
+                                        + QString::fromUtf8(unit)
+                              : beyond(r, kind, unit, locale));
 }
 
 // One sentence of each kind for each quantity, so that each language can word it.
@@ -66,31 +98,33 @@ const Sentences &sentencesOf(QuantityKind kind)
 QString range(const Quantity &typed, double low, double high, const QLocale &locale)
 {
     return Readings::tr("%1 to %2%3")
-            .arg(typed.inUnit(low, Quantity::Up, locale),
-                 typed.inUnit(high, Quantity::Down, locale), typed.spacedUnit());
+            .arg(typed.inUnit(low, Rounding::Up, locale),
+                 typed.inUnit(high, Rounding::Down, locale), typed.spacedUnit());
 }
 
 } // namespace
 
 QStringList upperReadingLines(const NomogramReadings &r, const QLocale &locale)
 {
-    QStringList lines{line(Readings::tr("Gain at 100 % efficiency: %1"), r.gainAtFullEfficiency,
-                           " dBi", locale)};
+    using K = ReadingKind;
+    QStringList lines{line(Readings::tr("Gain at 100 % efficiency: %1"), r, K::GainAtFullEfficiency,
+                           r.gainAtFullEfficiency, " dBi", locale)};
     if (r.efficiency)
         lines << line(
                 Readings::tr("Gain at %1 % efficiency: %2")
                         .arg(locale.toString(*r.efficiency, 'f', QLocale::FloatingPointShortest)),
-                r.gainAtEfficiency, " dBi", locale);
-    lines << line(Readings::tr("Beamwidth under the 3dB mark: %1"), r.beamwidth3dB, "\u00B0",
-                  locale)
-          << line(Readings::tr("Beamwidth under the 10dB mark: %1"), r.beamwidth10dB, "\u00B0",
-                  locale);
+                r, K::GainAtEfficiency, r.gainAtEfficiency, " dBi", locale);
+    lines << line(Readings::tr("Beamwidth under the 3dB mark: %1"), r, K::Beamwidth3dB,
+                  r.beamwidth3dB, "\u00B0", locale)
+          << line(Readings::tr("Beamwidth under the 10dB mark: %1"), r, K::Beamwidth10dB,
+                  r.beamwidth10dB, "\u00B0", locale);
     return lines;
 }
 
 QStringList lowerReadingLines(const NomogramReadings &r, const QLocale &locale)
 {
-    return {line(Readings::tr("Far-field range: %1"), r.farFieldRange, " m", locale)};
+    return {line(Readings::tr("Far-field range: %1"), r, ReadingKind::FarFieldRange,
+                 r.farFieldRange, " m", locale)};
 }
 
 QStringList readingLines(const NomogramReadings &r, const TypedAntenna *antenna,
@@ -107,8 +141,7 @@ QString antennaLine(const TypedAntenna &a, const QLocale &locale)
     const auto shown = [&](const Quantity &q, bool found) {
         if (!found)
             return q.typed(locale);
-        return Readings::tr("%1 %2 (found)")
-                .arg(locale.toString(q.value, 'f', decimalsFor(q.value, a.foundFigures)), q.unit);
+        return Readings::tr("%1 %2 (found)").arg(threeFigures(q.value, locale), q.unit);
     };
     const QString diameter = shown(a.diameter, a.diameterFound),
                   frequency = shown(a.frequency, a.frequencyFound);

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // An antenna as typed: diameter, frequency and, if given, aperture efficiency. A
-// diameter or frequency found from a wanted reading is in m or GHz, to its figures.
+// diameter or frequency found from a wanted reading is in m or GHz, to three figures.
 struct TypedAntenna
 {
     Quantity diameter;
@@ -14,11 +14,11 @@ struct TypedAntenna
     std::optional<Quantity> efficiency;
     bool diameterFound = false;
     bool frequencyFound = false;
-    int foundFigures = 3;
 };
 
 // The readings as a user writes them down, one a line with its unit, numbers to
-// three significant figures in the locale; "off the scale" where the nomogram has none.
+// three significant figures in the locale; where a reading lies beyond its scale, the
+// end it lies past: "beyond the far-field scale (over 10,000 m)".
 QStringList upperReadingLines(const NomogramReadings &r, const QLocale &locale = QLocale());
 QStringList lowerReadingLines(const NomogramReadings &r, const QLocale &locale = QLocale());
 

@@ -8,7 +8,7 @@ namespace references {
 
 namespace {
 
-double middleOf(const char *mark)
+constexpr double middleOf(Control mark)
 {
     const Placement &p = placementOf(mark);
     return p.left + p.width / 2.0;
@@ -17,12 +17,33 @@ double middleOf(const char *mark)
 } // namespace
 
 // Looked up once: the readings of a whole table of antennas go through these.
-const double UpperDiameterLeft = placementOf("picPICA").left;
-const double EfficiencyLeft = placementOf("picPICE").left;
-const double LowerFrequencyLeft = placementOf("picPICH").left;
-const double Mark3dB = middleOf("lblCursor1");
-const double Mark10dB = middleOf("lblCursor2");
-const double FarFieldMark = middleOf("lblCursor3");
+const double UpperDiameterLeft = placementOf(Control::picPICA).left;
+const double EfficiencyLeft = placementOf(Control::picPICE).left;
+const double LowerFrequencyLeft = placementOf(Control::picPICH).left;
+const double Mark3dB = middleOf(Control::lblCursor1);
+const double Mark10dB = middleOf(Control::lblCursor2);
+const double FarFieldMark = middleOf(Control::lblCursor3);
+
+Reference referenceOf(ReadingKind kind, double efficiency)
+{
+    using namespace readings;
+    switch (kind) {
+    case ReadingKind::GainAtFullEfficiency:
+    case ReadingKind::GainAtEfficiency: {
+        // The 100 % tick, where most gains are read, worked out once.
+        static const double full = EfficiencyLeft + Efficiency.position(100);
+        return {Gain, efficiency == 100 ? full : EfficiencyLeft + Efficiency.position(efficiency),
+                bars::gainLeft, bars::gainValueFor};
+    }
+    case ReadingKind::Beamwidth3dB:
+        return {Beamwidth, Mark3dB, bars::beamwidthLeft, bars::beamwidthValueFor};
+    case ReadingKind::Beamwidth10dB:
+        return {Beamwidth, Mark10dB, bars::beamwidthLeft, bars::beamwidthValueFor};
+    case ReadingKind::FarFieldRange:
+        break;
+    }
+    return {FarFieldRange, FarFieldMark, bars::farFieldLeft, bars::farFieldValueFor};
+}
 
 double upperFrequencyWith(double diameter, int upper)
 {
@@ -55,10 +76,14 @@ double lowerDiameterWith(double frequency, int lower)
 std::pair<double, double> exactValues(double diameter, double frequency)
 {
     using namespace readings;
-    const double upperLeft = UpperDiameterLeft + UpperDiameter.position(diameter)
-            - UpperFrequency.position(frequency);
-    const double lowerLeft = LowerFrequencyLeft + LowerFrequency.position(frequency)
-            - LowerDiameter.position(diameter);
+    // Each logarithm once, for both nomograms: a table of antennas places many.
+    const double logD = std::log10(diameter), logF = std::log10(frequency);
+    const auto at = [](const ScaleRule &scale, double log) {
+        return scale.origin + scale.slope * log;
+    };
+    const double upperLeft = UpperDiameterLeft + at(UpperDiameter, logD) - at(UpperFrequency, logF);
+    const double lowerLeft =
+            LowerFrequencyLeft + at(LowerFrequency, logF) - at(LowerDiameter, logD);
     return {bars::upperValueFor(upperLeft), bars::lowerValueFor(lowerLeft)};
 }
 

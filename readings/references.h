@@ -1,6 +1,7 @@
 #pragma once
 
 #include "readings/bar_rules.h"
+#include "readings/nomogram_readings.h"
 #include "readings/scale_rules.h"
 
 #include <optional>
@@ -17,6 +18,25 @@ extern const double LowerFrequencyLeft; // picPICH, fixed
 extern const double Mark3dB; // the middle of lblCursor1
 extern const double Mark10dB; // the middle of lblCursor2
 extern const double FarFieldMark; // the middle of lblCursor3
+
+// Where a reading is read: the x of its reference in the nomogram view (a fixed tick or
+// the middle of a mark), the scale it is read off there, and that strip's Left at a Value
+// of its bar and the way back.
+struct Reference
+{
+    const ScaleRule &scale;
+    double x;
+    double (*leftAt)(double value);
+    double (*valueFor)(double left);
+
+    // The x of the strip under the reference, with its bar at a Value.
+    double stripX(double value) const { return x - leftAt(value); }
+    // The Value, not rounded, that puts a reading under the reference.
+    double valueAt(double reading) const { return valueFor(x - scale.position(reading)); }
+};
+
+// A gain is read above an efficiency's tick: 100 % for the gain at full efficiency.
+Reference referenceOf(ReadingKind kind, double efficiency = 100);
 
 // The value a scale shows at an x of its strip; none off its ticks.
 inline std::optional<double> readAt(const ScaleRule &scale, double x)

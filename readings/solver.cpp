@@ -1,11 +1,10 @@
 #include "readings/solver.h"
 
+#include "readings/figures.h"
 #include "readings/references.h"
 
-#include <QString>
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 using namespace readings;
 using namespace references;
@@ -30,15 +29,24 @@ const ScaleRule &scaleOf(Kind kind)
     return FarFieldRange;
 }
 
-// A value to so many significant figures, as the number that its digits read back
-// as: the one a user gets who types what is printed.
-double toFigures(double value, int figures)
+// The reading a wanted quantity is found by. A diameter and a frequency are placed,
+// never found, so only the three readings are ever asked for.
+ReadingKind readingOf(Kind wanted)
 {
-    return QString::number(value, 'e', figures - 1).toDouble();
+    switch (wanted) {
+    case Kind::Gain:
+        return ReadingKind::GainAtEfficiency;
+    case Kind::Beamwidth:
+        return ReadingKind::Beamwidth3dB;
+    case Kind::Diameter:
+    case Kind::Frequency:
+    case Kind::FarField:
+        break;
+    }
+    return ReadingKind::FarFieldRange;
 }
 
-// One search for an antenna: the wanted reading's bar (the upper one for a gain or a
-// beamwidth, the lower one for a far-field range) is the unknown, and every other
+// One search for an antenna: the wanted reading's bar is the unknown, and every other
 // quantity follows from its Value and what is given.
 class Search
 {
@@ -47,14 +55,11 @@ public:
         : wanted_(wanted)
         , given_(given)
         , givenValue_(givenValue)
-        , efficiency_(efficiency)
+        , reference_(referenceOf(readingOf(wanted), efficiency.value_or(100)))
         , lower_(wanted == Kind::FarField)
-        , farFieldBar_(given == Kind::FarField ? std::lround(valueFor(Kind::FarField, givenValue))
-                                               : 0)
+        , farFieldBar_(given == Kind::FarField ? std::lround(farField_.valueAt(givenValue)) : 0)
     { }
 
-    // The Value, not rounded, that puts a reading against its reference.
-    double valueFor(Kind wanted, double reading) const;
     std::optional<FoundAntenna> found(double reading) const;
     Reach reach() const;
 
@@ -62,48 +67,24 @@ public:
     static constexpr int Slack = 4;
 
 private:
-    // Where the wanted reading's reference stands on its strip at a Value, and what
-    // it reads there.
-    double wantedX(int bar) const;
-    std::optional<double> wantedAt(int bar) const { return readAt(scaleOf(wanted_), wantedX(bar)); }
+    std::optional<double> wantedAt(int bar) const
+    {
+        return readAt(reference_.scale, reference_.stripX(bar));
+    }
     // The diameter and frequency the nomograms show at a Value with what is given.
     std::pair<double, double> antennaAt(int bar) const;
-    // The Values at a Value of the bar, if both nomograms can set the antenna there.
-    std::optional<BarValues> setsAt(int bar) const;
+    // Whether a Value of the bar sets an antenna: the wanted reading, the diameter and
+    // the frequency on their scales, and a far-field range given on its own.
+    bool setsAt(int bar) const;
     Reach settledReach(int first, int last) const;
 
+    const Reference farField_ = referenceOf(ReadingKind::FarFieldRange);
     Kind wanted_, given_;
     double givenValue_;
-    std::optional<double> efficiency_;
+    Reference reference_;
     bool lower_;
     long farFieldBar_;
 };
-
-double Search::valueFor(Kind wanted, double reading) const
-{
-    switch (wanted) {
-    case Kind::Gain:
-        return bars::gainValueFor(EfficiencyLeft + Efficiency.position(efficiency_.value_or(100))
-                                  - Gain.position(reading));
-    case Kind::Beamwidth:
-        return bars::beamwidthValueFor(Mark3dB - Beamwidth.position(reading));
-    default:
-        return bars::farFieldValueFor(FarFieldMark - FarFieldRange.position(reading));
-    }
-}
-
-double Search::wantedX(int bar) const
-{
-    switch (wanted_) {
-    case Kind::Gain:
-        return EfficiencyLeft + Efficiency.position(efficiency_.value_or(100))
-                - bars::gainLeft(bar);
-    case Kind::Beamwidth:
-        return Mark3dB - bars::beamwidthLeft(bar);
-    default:
-        return FarFieldMark - bars::farFieldLeft(bar);
-    }
-}
 
 std::pair<double, double> Search::antennaAt(int bar) const
 {
@@ -115,51 +96,42 @@ std::pair<double, double> Search::antennaAt(int bar) const
     return {lower_ ? lowerDiameterWith(g, bar) : upperDiameterWith(g, bar), g};
 }
 
-std::optional<BarValues> Search::setsAt(int bar) const
+bool Search::setsAt(int bar) const
 {
     if (!wantedAt(bar))
-        return std::nullopt;
+        return false;
     if (given_ == Kind::FarField
         && (!bars::holds(double(farFieldBar_))
-            || !readAt(FarFieldRange, FarFieldMark - bars::farFieldLeft(int(farFieldBar_)))))
-        return std::nullopt;
+            || !readAt(FarFieldRange, farField_.stripX(int(farFieldBar_)))))
+        return false;
     const auto [d, f] = antennaAt(bar);
-    const auto placed = placeAntenna(d, f);
-    const auto *set = std::get_if<BarValues>(&placed);
-    if (!set || (lower_ ? set->lower : set->upper) != bar
-        || (given_ == Kind::FarField && set->lower != farFieldBar_))
-        return std::nullopt;
-    return *set;
+    return UpperDiameter.holds(d) && UpperFrequency.holds(f);
 }
 
-// Found where the reading's Value sets an antenna; then with fewer figures for what
-// was found, as long as they set the same Values.
+// Found where the reading's Value sets an antenna; what was found is then rounded to
+// three figures, and the bars go where that antenna sets them.
 std::optional<FoundAntenna> Search::found(double reading) const
 {
-    const double exact = valueFor(wanted_, reading);
-    if (!bars::holds(exact))
+    const double exact = reference_.valueAt(reading);
+    if (!bars::holds(exact) || !setsAt(int(std::lround(exact))))
         return std::nullopt;
-    const std::optional<BarValues> set = setsAt(int(std::lround(exact)));
-    if (!set)
-        return std::nullopt;
-    const auto [diameter, frequency] = antennaAt(int(std::lround(exact)));
-    for (int figures = 3; figures < 9; ++figures) {
-        const double d = given_ == Kind::Diameter ? diameter : toFigures(diameter, figures);
-        const double f = given_ == Kind::Frequency ? frequency : toFigures(frequency, figures);
-        const auto again = placeAntenna(d, f);
-        const auto *v = std::get_if<BarValues>(&again);
-        if (v && v->upper == set->upper && v->lower == set->lower)
-            return FoundAntenna{d, f, figures, *set};
-    }
-    return FoundAntenna{diameter, frequency, 9, *set};
+    auto [diameter, frequency] = antennaAt(int(std::lround(exact)));
+    if (given_ != Kind::Diameter)
+        diameter = toThreeFigures(diameter).value;
+    if (given_ != Kind::Frequency)
+        frequency = toThreeFigures(frequency).value;
+    const auto placed = placeAntenna(diameter, frequency);
+    if (const auto *values = std::get_if<BarValues>(&placed))
+        return FoundAntenna{diameter, frequency, *values};
+    return std::nullopt;
 }
 
 // The readings of every Value that sets an antenna with what is given. Each thing
 // that must hold for a Value to set one (the reading on its scale, the diameter and
-// the frequency on theirs, both bars within their travel) is a position that moves
-// in proportion to the Value, so the Values that set one are a stretch of the bar,
-// found from its ends rather than by trying every Value; the reading, moving with
-// the Value too, has its extremes at the stretch's ends.
+// the frequency on theirs) is a position that moves in proportion to the Value, so the
+// Values that set one are a stretch of the bar, found from its ends rather than by
+// trying every Value; the reading, moving with the Value too, has its extremes at the
+// stretch's ends.
 Reach Search::reach() const
 {
     double first = bars::Minimum, last = bars::Maximum;
@@ -176,17 +148,12 @@ Reach Search::reach() const
         first = std::max(first, bars::Minimum + from);
         last = std::min(last, bars::Minimum + to);
     };
-    const ScaleRule &scale = scaleOf(wanted_);
-    within([&](int bar) { return wantedX(bar); }, scale.firstX(), scale.lastX());
-    for (const ScaleRule *rule : {&UpperDiameter, &UpperFrequency})
-        within(
-                [&](int bar) {
-                    const auto [d, f] = antennaAt(bar);
-                    return rule->position(rule == &UpperDiameter ? d : f);
-                },
-                rule->firstX(), rule->lastX());
-    within([&](int bar) { return std::apply(exactValues, antennaAt(bar)).first; }, -0.5, 32767.5);
-    within([&](int bar) { return std::apply(exactValues, antennaAt(bar)).second; }, -0.5, 32767.5);
+    within([&](int bar) { return reference_.stripX(bar); }, reference_.scale.firstX(),
+           reference_.scale.lastX());
+    within([&](int bar) { return UpperDiameter.position(antennaAt(bar).first); },
+           UpperDiameter.firstX(), UpperDiameter.lastX());
+    within([&](int bar) { return UpperFrequency.position(antennaAt(bar).second); },
+           UpperFrequency.firstX(), UpperFrequency.lastX());
     return settledReach(int(std::ceil(first)), int(std::floor(last)));
 }
 
@@ -195,7 +162,7 @@ Reach Search::reach() const
 Reach Search::settledReach(int first, int last) const
 {
     const auto sets = [&](int bar) {
-        return bar >= bars::Minimum && bar <= bars::Maximum && setsAt(bar).has_value();
+        return bar >= bars::Minimum && bar <= bars::Maximum && setsAt(bar);
     };
     for (int step = 0; step < Slack && first <= last && !sets(first); ++step)
         ++first;

@@ -2,22 +2,23 @@
 
 #include "readings/nomogram_readings.h"
 
-// An antenna found from a wanted reading, rounded to the fewest figures (three or
-// more) that set the same Values, and those Values.
+// An antenna found from a wanted reading, what was found in it to three significant
+// figures, and the Values that set it so.
 struct FoundAntenna
 {
     double diameter, frequency; // m, GHz
-    int figures;
     BarValues values;
 };
 
 // Finds the antenna that gives a wanted reading (a gain, a beamwidth or a far-field
 // range) with what is given: its diameter, its frequency or, with a gain or a
-// beamwidth, its far-field range. These are the Values that put the wanted reading
-// against its reference (the efficiency tick, 100 % if none, the middle of the 3dB
-// mark or of the far-field mark), and the antenna the fixed scales then show.
-// A quantity off its scale is refused as such; a wanted reading that cannot be set
-// with what is given, with the reach of those that can.
+// beamwidth, its far-field range. The wanted reading's bar (the upper one for a gain
+// or a beamwidth, the lower one for a far-field range) is set to put it against its
+// reference (the efficiency tick, 100 % if none, the middle of the 3dB mark or of the
+// far-field mark), and the fixed scales then show the antenna. With a diameter or a
+// frequency given, that one nomogram is enough; a far-field range given sets the
+// other. A quantity off its scale is refused as such; a wanted reading that cannot be
+// set with what is given, with the reach of those that can.
 std::variant<FoundAntenna, OffScale, Reach> findAntenna(QuantityKind wanted, double value,
                                                         QuantityKind given, double givenValue,
                                                         std::optional<double> efficiency = {});

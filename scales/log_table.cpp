@@ -1,16 +1,23 @@
 #include "scales/error_trap.h"
-#include "scales/module1.h"
+#include "scales/scale_procedures.h"
 
 #include <cmath>
 
-double Module1::LOGT(int index) const
+ScaleProcedures::ScaleProcedures(const ScaleSurfaces &surfaces, ErrorReporter &reporter,
+                                 QString &message)
+    : MSG(message)
+    , surfaces_(surfaces)
+    , reporter_(reporter)
+{ }
+
+double ScaleProcedures::LOGT(int index) const
 {
     if (index < 0 || index >= int(logTable_.size()))
         throw runtimeError(ErrorNumber::SubscriptOutOfRange);
     return logTable_[std::size_t(index)];
 }
 
-void Module1::LG()
+void ScaleProcedures::LG()
 {
     Trap trap(MSG, reporter_, QStringLiteral("Error in LG()"));
     trap([&] { LN10 = std::log(10.0); });

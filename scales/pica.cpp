@@ -2,7 +2,7 @@
 
 // Antenna diameter of the upper nomogram: 100 m at the left to 0.1 m at the right,
 // ticks along the bottom edge facing the sliding frequency scale below.
-void Module1::PICA()
+void ScaleProcedures::PICA()
 {
     ScaleSteps s(*this, *surfaces_.A, reporter_, "PICA");
 

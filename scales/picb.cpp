@@ -3,7 +3,7 @@
 // Frequency of the upper nomogram: 0.01 GHz at the left to 100 GHz at the right,
 // ticks hanging from the top edge to face the diameter scale above, against which
 // it slides.
-void Module1::PICB()
+void ScaleProcedures::PICB()
 {
     ScaleSteps s(*this, *surfaces_.B, reporter_, "PICB");
 

@@ -3,7 +3,7 @@
 // Beamwidth: 100 degrees at the left to 0.03 degrees at the right, so that it
 // falls as the diameter-frequency product grows. The scale runs on past 0.1
 // degree into part of a further decade, which needs its own digit and fine ticks.
-void Module1::PICC()
+void ScaleProcedures::PICC()
 {
     ScaleSteps s(*this, *surfaces_.C, reporter_, "PICC");
     auto &trap = s.trap;

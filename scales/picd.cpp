@@ -3,7 +3,7 @@
 // Gain: 0 to 75 dBi, linear at 100 twips per dB so that 20 dB matches one decade
 // of diameter times frequency. The ticks stand on the bottom edge, where they
 // meet the efficiency ticks hanging from the top of the strip below.
-void Module1::PICD()
+void ScaleProcedures::PICD()
 {
     ScaleSteps s(*this, *surfaces_.D, reporter_, "PICD");
     auto &trap = s.trap;

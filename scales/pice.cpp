@@ -3,7 +3,7 @@
 // Aperture efficiency: one decade, 10 % to 100 %, at 1000 twips per decade, which
 // is 10 dB on the gain scale above. The ticks hang from the top edge to meet the
 // gain ticks standing on the bottom edge of that strip.
-void Module1::PICE()
+void ScaleProcedures::PICE()
 {
     ScaleSteps s(*this, *surfaces_.E, reporter_, "PICE");
     auto &trap = s.trap;

@@ -3,7 +3,7 @@
 // Antenna diameter of the lower nomogram: 100 m at the left to 0.1 m at the right,
 // ticks hanging towards the bottom edge to meet those of the fixed frequency scale
 // below. Everything but the title keeps its distance from the bottom edge.
-void Module1::PICG()
+void ScaleProcedures::PICG()
 {
     ScaleSteps s(*this, *surfaces_.G, reporter_, "PICG");
 

@@ -4,7 +4,7 @@
 // half the decade length of the sliding scales above so that a decade of frequency
 // moves the range scale by one decade. Its ticks rise to the top edge, meeting the
 // diameter scale's. Only the decades' first steps, 1 to 2, carry fine ticks.
-void Module1::PICH()
+void ScaleProcedures::PICH()
 {
     ScaleSteps s(*this, *surfaces_.H, reporter_, "PICH");
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-ScaleSteps::ScaleSteps(Module1 &module, Surface &surface, ErrorReporter &reporter,
+ScaleSteps::ScaleSteps(ScaleProcedures &module, Surface &surface, ErrorReporter &reporter,
                        const char *procedure)
     : m(module)
     , trap(module.MSG, reporter, QStringLiteral("Error in %1()").arg(QLatin1String(procedure)))

@@ -2,7 +2,7 @@
 
 #include "scales/canvas.h"
 #include "scales/error_trap.h"
-#include "scales/module1.h"
+#include "scales/scale_procedures.h"
 
 #include <QStringList>
 #include <functional>
@@ -13,9 +13,10 @@
 class ScaleSteps
 {
 public:
-    ScaleSteps(Module1 &module, Surface &surface, ErrorReporter &reporter, const char *procedure);
+    ScaleSteps(ScaleProcedures &module, Surface &surface, ErrorReporter &reporter,
+               const char *procedure);
 
-    Module1 &m;
+    ScaleProcedures &m;
     Trap trap;
     Canvas canvas;
 

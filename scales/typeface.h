@@ -1,9 +1,6 @@
 #pragma once
 
-#include "scales/twips.h"
-
 #include <QFont>
-#include <QFontMetricsF>
 
 // The face of every text in the window and on the scales. Liberation Sans runs
 // wider than the bitmap face the layout was measured with; at nine tenths of the
@@ -18,10 +15,4 @@ inline QFont layoutFace(double points, qreal pixelRatio = 1.0)
     // widths against the scales at any pixel ratio or zoom.
     face.setPixelSize(std::max(1, qRound(qRound(points * PixelsPerPoint * Fit) * pixelRatio)));
     return face;
-}
-
-// How far a text printed in the layout face advances, in twips: where the next one starts.
-inline double advanceTwips(const QString &text, double points)
-{
-    return QFontMetricsF(layoutFace(points)).horizontalAdvance(text) * twips::PerPixel;
 }

@@ -7,15 +7,15 @@ namespace slide {
 
 void placeUpper(int value, ScaleStrip &frequency, ScaleStrip &beamwidth, ScaleStrip &gain)
 {
-    frequency.setLeftTwips(bars::upperFrequencyLeft(value));
-    beamwidth.setLeftTwips(bars::beamwidthLeft(value));
-    gain.setLeftTwips(bars::gainLeft(value));
+    frequency.setLeftTwips(float(bars::upperFrequencyLeft(value)));
+    beamwidth.setLeftTwips(float(bars::beamwidthLeft(value)));
+    gain.setLeftTwips(float(bars::gainLeft(value)));
 }
 
 void placeLower(int value, ScaleStrip &farField, ScaleStrip &diameter)
 {
-    farField.setLeftTwips(bars::farFieldLeft(value));
-    diameter.setLeftTwips(bars::lowerDiameterLeft(value));
+    farField.setLeftTwips(float(bars::farFieldLeft(value)));
+    diameter.setLeftTwips(float(bars::lowerDiameterLeft(value)));
 }
 
 } // namespace slide

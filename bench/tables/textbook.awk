@@ -1,7 +1,8 @@
 #!/usr/bin/awk -f
-# The yardstick for `beamwise --batch`: reads a table of antennas (as make_table.sh
-# writes) and prints, by the textbook formulas, each row's diameter, frequency, gain,
-# 3 dB and 10 dB beamwidths and far-field range, or that it lies beyond the nomograms.
+# The yardstick for `beamwise --batch`: reads a table of antennas (as make_table.sh or
+# make_site_table.sh writes) and prints, by the textbook formulas, each row's diameter,
+# frequency, gain, 3 dB and 10 dB beamwidths and far-field range, or that it lies
+# beyond the nomograms.
 # The header names the columns in any order; cells carry their units (one it does not
 # know is taken as m, GHz, dBi, degrees or %, as the column has it). Fields are split
 # at every comma, quoted or not, so a quoted comma shifts the columns after it: the

@@ -23,11 +23,12 @@ static QByteArray run(const QString &tool, const QStringList &arguments)
 
 // A control's place in the window's client area, in pixels; nomogram controls
 // count from picPIC's client area, inside its 2-pixel sunken frame.
-static QRect rectOf(const QByteArray &name)
+static QRect rectOf(Control control)
 {
-    const Placement &p = placementOf(name.constData());
-    const QPoint in =
-            p.container == Container::Window ? QPoint() : rectOf("picPIC").topLeft() + QPoint(2, 2);
+    const Placement &p = placementOf(control);
+    const QPoint in = p.container == Container::Window
+            ? QPoint()
+            : rectOf(Control::picPIC).topLeft() + QPoint(2, 2);
     using twips::toPixels;
     return QRect(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height))
             .translated(in);
@@ -35,7 +36,7 @@ static QRect rectOf(const QByteArray &name)
 
 // How far a strip moved sideways between two grabs: the smallest shift under which the
 // middle half of its rows (clear of its neighbours) matches exactly; -9999 where none does.
-static int shift(const QByteArray &strip, const QImage &before, const QImage &after)
+static int shift(Control strip, const QImage &before, const QImage &after)
 {
     const QRect own = rectOf(strip), mid = own.adjusted(own.width() / 4, 4, -own.width() / 4, -4);
     int dx = 0;
@@ -87,7 +88,7 @@ private slots:
         const QList<QByteArray> corner = pointer({}, {"getmouselocation", "--shell"}).split('\n');
         origin = QPoint(corner.value(0).mid(2).toInt(), corner.value(1).mid(2).toInt());
         // The nomogram view shows: its frame's corner is not the red of the bare margin.
-        const QPoint frame = rectOf("picPIC").topLeft();
+        const QPoint frame = rectOf(Control::picPIC).topLeft();
         QVERIFY(grabUntil([&](const QImage &s) {
                     return s.pixel(frame) != s.pixel(4, 4);
                 }).pixel(frame)
@@ -105,11 +106,14 @@ private slots:
     // strip above it stays.
     void barsSlideTheirStripsTheWayTheyPoint()
     {
-        pointer(rectOf("scrSCROLL").center(), {"click", "1"}); // on the thumb: takes the focus
+        // On the thumb: takes the focus.
+        pointer(rectOf(Control::scrSCROLL).center(), {"click", "1"});
         const QImage before = grabUntil();
         run("xdotool", QStringList{"key", "--delay", "5"} + QStringList(48, "Right"));
-        const QImage after = grabUntil([&](auto &s) { return shift("picPICB", before, s) == 10; });
-        QCOMPARE(std::pair(shift("picPICB", before, after), shift("picPICA", before, after)),
+        const QImage after =
+                grabUntil([&](auto &s) { return shift(Control::picPICB, before, s) == 10; });
+        QCOMPARE(std::pair(shift(Control::picPICB, before, after),
+                           shift(Control::picPICA, before, after)),
                  std::pair(10, 0));
     }
 

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (QByteArray &argument : arguments)
         argv.push_back(argument.data());
     const CommandLine command = readCommandLine(int(argv.size()), argv.data());
-    const BarValues values = command.antenna ? command.antenna->values : BarValues{0, 0};
+    const BarValues values = command.antenna ? command.antenna->values : BarValues{0, 0, 0, 0};
     require(command.exitNow ? *command.exitNow == ExitOk || *command.exitNow == ExitUnusable
                             : values.upper >= 0 && values.upper <= 32767 && values.lower >= 0
                             && values.lower <= 32767);

@@ -33,10 +33,10 @@ private slots:
         const QString file = dir.filePath("nomogram.svg");
         QVERIFY(exported(file));
         const std::map<int, float> lefts{
-                {placementOf("picPICB").top, bars::upperFrequencyLeft(13235)},
-                {placementOf("picPICC").top, bars::beamwidthLeft(13235)},
-                {placementOf("picPICG").top, bars::lowerDiameterLeft(15080)},
-                {placementOf("picPICF").top, bars::farFieldLeft(15080)}};
+                {placementOf(Control::picPICB).top, bars::upperFrequencyLeft(13235)},
+                {placementOf(Control::picPICC).top, bars::beamwidthLeft(13235)},
+                {placementOf(Control::picPICG).top, bars::lowerDiameterLeft(15080)},
+                {placementOf(Control::picPICF).top, bars::farFieldLeft(15080)}};
         std::map<int, double> drawn;
         static const QRegularExpression strip("matrix\\(1,0,0,1,([-\\d.]+),(\\d+)\\)");
         for (auto m = strip.globalMatch(contents(file)); m.hasNext();) {
@@ -69,7 +69,7 @@ private slots:
         const QString png = dir.filePath("nomogram.png");
         QCOMPARE(run(BEAMWISE_BINARY, {"--export", png}).status, 0);
         const QImage image(png);
-        const Placement &view = placementOf("picPIC");
+        const Placement &view = placementOf(Control::picPIC);
         QCOMPARE(image.size(),
                  QSize(qRound((view.width - 60) * 300 / 1440.0),
                        qRound((view.height - 60) * 300 / 1440.0)));

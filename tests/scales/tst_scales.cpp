@@ -1,12 +1,19 @@
-#include "scales/display_list.h"
+#include "readings/scale_rules.h"
+#include "scales/error_trap.h"
+#include "scales/scale_procedures.h"
+#include "scales/scale_strip.h"
 #include "scales/typeface.h"
-#include "support/window.h"
+#include "support/recording.h"
+
+#include <QtTest>
+#include <QtWidgets>
 
 // Each scale checked as a reader sees it: its ticks stand on its baseline at exactly the
 // values of their kind over the scale's range, read through the scale's own rule, the
 // ticks of a kind drawn alike and unlike those of any other kind; every label reads as
-// printed where its value lies, and the tooltip over its tick reads it; the kept image
-// holds every stroke in the pixels its twips round to.
+// printed where its value lies, and the tooltip over its tick reads it; the title names
+// the scale clear of its ticks and labels; the kept image holds every stroke in the
+// pixels its twips round to.
 
 namespace {
 
@@ -22,39 +29,73 @@ const std::vector<Stretch> Tenths{
         {1.1, 1.9, 0.1}, {2.2, 2.8, 0.2}, {3.2, 3.8, 0.2}, {4.5, 4.5, 1}, {5.6, 5.6, 1}};
 const std::vector<Stretch> FirstFifths{{1.2, 1.8, 0.2}}, NoFineTicks;
 
-// A strip's scale: its rule, its fine ticks, and where its labels stand: their top, and
-// how far left of their ticks the labels of decades (or of every 5 dB) and of half
-// decades start.
+// A strip's scale: its control, its rule, its fine ticks, where its labels stand (their
+// top, and how far left of their ticks the labels of decades, or of every 5 dB, and of
+// half decades start), and the first words of its title.
 struct Scale
 {
+    Control strip;
     const ScaleRule &rule;
     const std::vector<Stretch> &fine;
     double labelY, decadeOffset, halfOffset;
+    const char *title;
 };
-// In the order of the strips, picPICA to picPICH.
-const Scale Scales[] = {{readings::UpperDiameter, Tenths, 300, 50, 50},
-                        {readings::UpperFrequency, Tenths, 170, 50, 50},
-                        {readings::Beamwidth, Tenths, 150, 50, 50},
-                        {readings::Gain, NoFineTicks, 250, 70, 70},
-                        {readings::Efficiency, NoFineTicks, 200, 50, 1000 * std::log10(5.0) - 600},
-                        {readings::FarFieldRange, Tenths, 150, 50, 50},
-                        {readings::LowerDiameter, Tenths, 300, 50, 50},
-                        {readings::LowerFrequency, FirstFifths, 170, 20, 90}};
+// In the order of the procedures, PICA to PICH.
+const Scale Scales[] = {
+        {Control::picPICA, readings::UpperDiameter, Tenths, 300, 50, 50, "Antenna Diameter"},
+        {Control::picPICB, readings::UpperFrequency, Tenths, 170, 50, 50, "Frequency"},
+        {Control::picPICC, readings::Beamwidth, Tenths, 150, 50, 50, "Beamwidth"},
+        {Control::picPICD, readings::Gain, NoFineTicks, 250, 70, 70, "Gain"},
+        {Control::picPICE, readings::Efficiency, NoFineTicks, 200, 50, 1000 * std::log10(5.0) - 600,
+         "Efficiency"},
+        {Control::picPICF, readings::FarFieldRange, Tenths, 150, 50, 50, "Far Field Range"},
+        {Control::picPICG, readings::LowerDiameter, Tenths, 300, 50, 50, "Antenna Diameter"},
+        {Control::picPICH, readings::LowerFrequency, FirstFifths, 170, 20, 90, "Frequency"}};
 
-// Every other text of a strip is a title, or a piece of one: where it starts, its size.
-struct Title
+// A strip whose n-th line-to (every one for n < 0) fails with a number.
+struct FailingStrip : ScaleStrip
 {
-    int strip;
-    const char *text;
-    double x, y, size = 8;
+    FailingStrip()
+        : ScaleStrip(nullptr, 570)
+    { }
+    void lineTo(float x, float y, Colour c) override
+    {
+        if (++calls == call || call < 0)
+            throw RuntimeError{number};
+        ScaleStrip::lineTo(x, y, c);
+    }
+    int calls = 0, call = 0, number = 0;
 };
-const Title Titles[] = {{0, "Antenna Diameter (metres)", 2600, 100},
-                        {1, "Frequency (GHz)", 3600, 320},
-                        {2, "Beamwidth (degrees)", 3100, 320},
-                        {3, "Gain (dBi)", 3800, 100},
-                        {4, "Efficiency (%)", 1500, 150},
-                        {6, "Antenna Diameter (metres)", 2600, 100},
-                        {7, "Frequency (GHz)", 1900, 350}};
+
+// The eight strips where the window lays them out, each reading its scale, drawn by
+// the scale procedures; the beamwidth scale on another surface if one is given.
+struct DrawnScales
+{
+    explicit DrawnScales(Surface *beamwidth = nullptr)
+    {
+        for (const Scale &scale : Scales) {
+            const Placement &p = placementOf(scale.strip);
+            auto *strip = new ScaleStrip(&view, float(p.height));
+            strip->setGeometry(pixelsOf(p));
+            strip->setLeftTwips(float(p.left));
+            strip->setReading(scale.rule);
+            strips << strip;
+        }
+        const QList<ScaleStrip *> &s = strips;
+        ScaleProcedures procedures(
+                {s[0], s[1], beamwidth ? beamwidth : s[2], s[3], s[4], s[5], s[6], s[7]}, reporter,
+                message);
+        for (void (ScaleProcedures::*draw)() :
+             {&ScaleProcedures::LG, &ScaleProcedures::PICA, &ScaleProcedures::PICB,
+              &ScaleProcedures::PICC, &ScaleProcedures::PICD, &ScaleProcedures::PICE,
+              &ScaleProcedures::PICF, &ScaleProcedures::PICG, &ScaleProcedures::PICH})
+            (procedures.*draw)();
+    }
+    QWidget view;
+    QList<ScaleStrip *> strips;
+    RecordingReporter reporter;
+    QString message;
+};
 
 // The values at which the ticks of a kind stand over the scale's range:
 // on a linear scale whole values, on a logarithmic one its mantissas in every decade.
@@ -138,15 +179,24 @@ void checkTicks(int index, const ScaleStrip *strip)
     QCOMPARE(drawn, expected);
 }
 
+// A text's ink in twips of its strip.
+QRectF inkOf(const PrintedText &t)
+{
+    const QFontMetricsF metrics(layoutFace(t.size));
+    const QRectF ink = metrics.tightBoundingRect(t.text);
+    return QRectF(t.at + (ink.topLeft() + QPointF(0, metrics.ascent())) * 15, ink.size() * 15);
+}
+
 // Labels: every decade and half decade the scale spans, or every 5 dB, written as
 // printed, each at its offset left of where it lies; the tooltip over its tick reads it,
-// and stops with the ticks.
-void checkLabels(int index, ScaleStrip *strip)
+// and stops with the ticks. Every other text is the title: the leftmost piece names the
+// scale, and each piece lies within the strip, clear of the labels; the kept image
+// shows them clear of the ticks.
+void checkLabels(const Scale &scale, ScaleStrip *strip)
 {
-    const Scale &scale = Scales[index];
     const ScaleRule &r = scale.rule;
     const ResolvedDrawing drawing = resolve(strip->displayList());
-    QStringList texts, expected;
+    QStringList expected;
     for (Kind kind : {FiveDb, Decade, Long})
         for (double v : valuesOf(kind, scale)) {
             const QString text = r.spacing == ScaleRule::Linear
@@ -161,15 +211,29 @@ void checkLabels(int index, ScaleStrip *strip)
                     QLocale().toDouble(QRegularExpression("[\\d.,]+").match(tip).captured());
             QVERIFY2(near(read, v, 0.02 * v + 0.08), qPrintable(tip));
         }
-    for (const Title &t : Titles)
-        if (t.strip == index)
-            expected << printed(QString::fromUtf8(t.text), t.x, t.y, t.size);
+    QStringList labels;
+    QList<PrintedText> titles;
     for (const PrintedText &t : drawing.texts)
-        if (index != 5 || t.at.y() < 250) // the title: see farFieldTitle
-            texts << printed(t.text, t.at.x(), t.at.y(), t.size);
-    texts.sort();
+        if (const QString p = printed(t.text, t.at.x(), t.at.y(), t.size); expected.contains(p))
+            labels << p;
+        else
+            titles << t;
     expected.sort();
-    QCOMPARE(texts, expected);
+    labels.sort();
+    QCOMPARE(labels, expected);
+    QVERIFY(!titles.isEmpty());
+    const auto leftmost = std::min_element(titles.begin(), titles.end(),
+                                           [](auto &a, auto &b) { return a.at.x() < b.at.x(); });
+    QVERIFY(leftmost->text.startsWith(scale.title));
+    const QRectF inside(0, 0, strip->width() * 15, strip->height() * 15);
+    for (const PrintedText &title : titles) {
+        const QRectF ink = inkOf(title);
+        QVERIFY2(inside.contains(ink), qPrintable(title.text));
+        for (const PrintedText &t : drawing.texts)
+            QVERIFY2(!labels.contains(printed(t.text, t.at.x(), t.at.y(), t.size))
+                             || !ink.intersects(inkOf(t)),
+                     qPrintable(title.text));
+    }
 
     // The pixels that hold the ticks' ends read, the next ones do not.
     for (const auto &[end, beyond] : {std::pair{r.firstX(), -1}, {r.lastX(), 1}}) {
@@ -184,23 +248,74 @@ void checkLabels(int index, ScaleStrip *strip)
 class ScalesTest : public QObject
 {
     Q_OBJECT
-    StartedProgram program;
+    DrawnScales drawn;
 
 private slots:
+    void everyScaleReadsTrue_data() { strips(); }
     void everyScaleReadsTrue()
     {
-        for (int index = 0; index < 8 && !QTest::currentTestFailed(); ++index) {
-            checkTicks(index, program.strips().at(index));
-            checkLabels(index, program.strips().at(index));
-        }
+        QFETCH(int, index);
+        checkTicks(index, drawn.strips.at(index));
+        if (!QTest::currentTestFailed())
+            checkLabels(Scales[index], drawn.strips.at(index));
+        QCOMPARE(drawn.reporter.messages, QStringList());
     }
 
-    // The far-field title reads "Far Field Range 2D²/λ (metres)": each piece starts where the one
-    // before it ends in its face, "2D" after a blank, the drawn λ just after the slash and
-    // "(metres)" after it.
+    // One failed stroke, every stroke failed, and failures numbered 0 or less, which are
+    // silent. Each is told, and the procedure goes on after it, and so does drawing.
+    void failuresAreReportedAndDrawingGoesOn_data()
+    {
+        QTest::addColumn<int>("call"); // the line-to that fails, every one for -1
+        QTest::addColumn<int>("number");
+        QTest::newRow("one stroke") << 3 << 480;
+        QTest::newRow("every stroke") << -1 << 480;
+        QTest::newRow("number 0") << 3 << 0;
+        QTest::newRow("number below 0") << 3 << -7;
+    }
+    void failuresAreReportedAndDrawingGoesOn()
+    {
+        QFETCH(int, call);
+        QFETCH(int, number);
+        const auto strokes = [](const ScaleStrip *s) {
+            return std::count_if(s->displayList().begin(), s->displayList().end(),
+                                 [](auto &op) { return op.kind == DrawOp::LineTo; });
+        };
+        const int all = strokes(drawn.strips[2]), failed = call < 0 ? all : 1;
+        FailingStrip failing;
+        std::tie(failing.call, failing.number) = std::pair(call, number);
+        const DrawnScales again(&failing);
+        QCOMPARE(again.reporter.messages,
+                 QStringList(number > 0 ? failed : 0, "Error in PICC()  Error number is  480"));
+        QCOMPARE(strokes(&failing), all - failed);
+        QCOMPARE(again.strips[7]->displayList(), drawn.strips[7]->displayList());
+    }
+
+    // The logarithm table is read at its indexes 0 to 10 only: a read beyond them fails
+    // its step as a subscript out of range.
+    void logarithmTableReadsOnlyItsIndexes()
+    {
+        RecordingReporter reporter;
+        QString message;
+        ScaleProcedures procedures({}, reporter, message);
+        QList<int> read, indexes(11);
+        std::iota(indexes.begin(), indexes.end(), 0);
+        for (int index = -2; index <= 12; ++index)
+            Trap(message, reporter, "LOGT")([&] {
+                procedures.LOGT(index);
+                read << index;
+            });
+        QCOMPARE(read, indexes);
+        QCOMPARE(reporter.messages, QStringList(4, "LOGT  Error number is  9"));
+    }
+
+    // Every axis-aligned stroke fills the pixel run its two ends round to, both ends
+    // included, in its colour; everything away from strokes and texts is white.
+    // The far-field title reads "Far Field Range 2D²/λ (metres)": each piece starts where
+    // the one before it ends in its face, "2D" after a blank, the drawn λ just after the
+    // slash and "(metres)" after it.
     void farFieldTitle()
     {
-        const ResolvedDrawing drawing = resolve(program.window.picPICF->displayList());
+        const ResolvedDrawing drawing = resolve(drawn.strips.at(5)->displayList());
         QRectF lambda; // its two strokes, neither level nor upright
         for (const Stroke &s : drawing.strokes)
             if (s.from.x() != s.to.x() && s.from.y() != s.to.y())
@@ -228,52 +343,59 @@ private slots:
     // At each zoom, every axis-aligned stroke fills the pixel run its two ends round to,
     // both ends included, a pixel of pen per whole zoom, in its colour: as sharp as drawn
     // for the screen. Everything away from strokes and texts is white.
+    void keptImageHoldsEveryStroke_data() { strips(); }
     void keptImageHoldsEveryStroke()
     {
+        QFETCH(int, index);
+        ScaleStrip *strip = drawn.strips.at(index);
         for (double zoom : {1.25, 2.0, 1.0}) {
-            program.window.setZoom(zoom);
-            for (ScaleStrip *strip : program.strips()) {
-                const QImage shot = strip->grab().toImage().convertToFormat(QImage::Format_RGB32);
-                QImage expected(shot.size(), QImage::Format_RGB32);
-                expected.fill(Qt::white);
-                QRegion busy; // texts and drawn letters, whose pixels are the face's own
-                // Against where its Left puts the strip, which the drawing is in phase with.
-                const double phase = strip->leftTwips()
-                        - std::lround(strip->leftTwips() * zoom / 15) * 15.0 / zoom;
-                const int pen = std::max(1, int(std::lround(zoom)));
-                auto px = [zoom](double twips) { return int(std::lround(twips * zoom / 15)); };
-                const ResolvedDrawing drawing = resolve(strip->displayList());
-                for (const Stroke &s : drawing.strokes) {
-                    const int x1 = px(s.from.x() + phase), x2 = px(s.to.x() + phase),
-                              y1 = px(s.from.y()), y2 = px(s.to.y());
-                    const QRect run(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                                    QPoint(std::max(x1, x2) + pen - 1, std::max(y1, y2) + pen - 1));
-                    const std::uint32_t bgr = s.colour.value_or(0);
-                    if (x1 != x2 && y1 != y2)
-                        busy += run.adjusted(-pen, -pen, pen, pen);
-                    else
-                        QPainter(&expected).fillRect(
-                                run, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, bgr >> 16));
-                }
-                for (const PrintedText &t : drawing.texts) {
-                    const QFontMetricsF metrics(layoutFace(t.size, zoom));
-                    const QRectF box = metrics.boundingRect(t.text).translated(
-                            px(t.at.x() + phase), px(t.at.y()) + metrics.ascent());
-                    busy += box.toAlignedRect().adjusted(-2, -2, 2, 2);
-                }
-                for (int y = 0; y < shot.height(); ++y)
-                    for (int x = 0; x < shot.width(); ++x)
-                        if (expected.pixel(x, y) != qRgb(255, 255, 255)
-                            || !busy.contains(QPoint(x, y)))
-                            QVERIFY2(shot.pixel(x, y) == expected.pixel(x, y),
-                                     qPrintable(QString("%1 at %2,%3")
-                                                        .arg(strip->objectName())
-                                                        .arg(x)
-                                                        .arg(y)));
+            strip->setZoom(zoom);
+            strip->resize(pixelsOf(placementOf(Scales[index].strip)).size() * zoom);
+            const QImage shot = strip->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QImage expected(shot.size(), QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            QRegion busy; // texts and drawn letters, whose pixels are the face's own
+            // Against where its Left puts the strip, which the drawing is in phase with.
+            const double phase =
+                    strip->leftTwips() - std::lround(strip->leftTwips() * zoom / 15) * 15.0 / zoom;
+            const int pen = std::max(1, int(std::lround(zoom)));
+            auto px = [zoom](double twips) { return int(std::lround(twips * zoom / 15)); };
+            const ResolvedDrawing drawing = resolve(strip->displayList());
+            for (const Stroke &s : drawing.strokes) {
+                const int x1 = px(s.from.x() + phase), x2 = px(s.to.x() + phase),
+                          y1 = px(s.from.y()), y2 = px(s.to.y());
+                const QRect run(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                                QPoint(std::max(x1, x2) + pen - 1, std::max(y1, y2) + pen - 1));
+                const std::uint32_t bgr = s.colour.value_or(0);
+                if (x1 != x2 && y1 != y2)
+                    busy += run.adjusted(-pen, -pen, pen, pen);
+                else
+                    QPainter(&expected).fillRect(run,
+                                                 QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, bgr >> 16));
             }
+            for (const PrintedText &t : drawing.texts) {
+                const QFontMetricsF metrics(layoutFace(t.size, zoom));
+                const QRectF box = metrics.boundingRect(t.text).translated(
+                        px(t.at.x() + phase), px(t.at.y()) + metrics.ascent());
+                busy += box.toAlignedRect().adjusted(-2, -2, 2, 2);
+            }
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    if (expected.pixel(x, y) != qRgb(255, 255, 255) || !busy.contains(QPoint(x, y)))
+                        QVERIFY2(shot.pixel(x, y) == expected.pixel(x, y),
+                                 qPrintable(QString("at %1,%2, %3").arg(x).arg(y).arg(zoom)));
         }
+    }
+
+private:
+    // One row a strip, by its name in the window.
+    static void strips()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 8; ++i)
+            QTest::newRow(placementOf(Scales[i].strip).name) << i;
     }
 };
 
-BEAMWISE_TEST_MAIN(ScalesTest)
+QTEST_MAIN(ScalesTest)
 #include "tst_scales.moc"

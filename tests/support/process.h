@@ -24,6 +24,7 @@ struct Run
 {
     int status;
     QString out, err;
+    QByteArray bytes; // standard output as it came
 };
 inline Run run(
         const QString &program, const QStringList &arguments, const QString &lang = "en_GB.UTF-8",
@@ -39,7 +40,8 @@ inline Run run(
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.waitForFinished();
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    const QByteArray out = process.readAllStandardOutput();
+    return {process.exitCode(), out, process.readAllStandardError(), out};
 }
 
 // Whether the program said one line on standard error, in its own voice, with these words.

@@ -4,36 +4,19 @@
 #include "app/application.h"
 #include "app/clock.h"
 #include "app/dishscope.h"
+#include "app/module1.h"
 #include "app/nomogram_commands.h"
 #include "app/set_antenna_dialog.h"
 #include "readings/layout.h"
 #include "readings/scale_rules.h"
-#include "scales/module1.h"
 #include "scales/scale_strip.h"
 #include "scales/twips.h"
 #include "support/process.h"
+#include "support/recording.h"
 
 #include <QtTest>
 #include <QtWidgets>
 #include <cmath>
-
-inline bool near(double a, double b, double tolerance)
-{
-    return std::abs(a - b) <= tolerance;
-}
-
-// A control's place in its container, in pixels.
-inline QRect pixelsOf(const Placement &p)
-{
-    using twips::toPixels;
-    return QRect(toPixels(p.left), toPixels(p.top), toPixels(p.width), toPixels(p.height));
-}
-
-struct RecordingReporter : ErrorReporter
-{
-    void report(const QString &message) override { messages << message; }
-    QStringList messages;
-};
 
 struct FixedClock : Clock
 {
@@ -53,13 +36,6 @@ struct StartedProgram
     RecordingReporter reporter;
     Dishscope window;
     Module1 module{window, reporter, clock};
-
-    QList<ScaleStrip *> strips() const
-    {
-        const Dishscope &w = window;
-        return {w.picPICA, w.picPICB, w.picPICC, w.picPICD,
-                w.picPICE, w.picPICF, w.picPICG, w.picPICH};
-    }
 };
 
 // Starts the application as the program does (style, fonts), with the settings (of its
