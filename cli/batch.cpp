@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <thread>
 
 namespace {
 
@@ -20,6 +21,12 @@ const char *const Recognised[] = {"diameter",  "frequency", "gain",
 constexpr int EfficiencyColumn = 5;
 // Records are written out in pieces of about this size, and when the table waits.
 constexpr qsizetype outputChunk = 64 * 1024;
+// Rows are answered a batch at a time: what arrived in one read, at most this many
+// rows or bytes, so that a batch and its records stay small whatever a row holds.
+constexpr std::size_t batchRows = 1024, batchBytes = 1 << 20, batchRecordBytes = 2 << 20;
+// A batch of at least this many rows is answered on two threads, half each: the
+// readings cost far more than reading the table does.
+constexpr std::size_t sharedRows = 64;
 
 QString breachText(PairBreach breach)
 {
@@ -56,6 +63,8 @@ public:
     { }
 
     bool take(const CsvRecord &record);
+    // Answers the rows kept so far and writes their records; false when they cannot be.
+    bool answerBatch();
     bool flush();
     int finish(const CsvTableOutcome &outcome, const QString &path);
 
@@ -63,7 +72,10 @@ private:
     QString header(const CsvRecord &names);
     QString jsonHeader() const;
     records::Values answerRow(const CsvRecord &cells) const;
-    bool write(const CsvRecord &cells, const records::Values &values);
+    // Appends a row's record; whether the row was refused.
+    bool append(QByteArray &out, records::Cells &cells, const CsvRecord &row,
+                const records::Spill &spill) const;
+    qint64 appendRows(QByteArray &out, std::size_t from, std::size_t to) const;
     records::Spill spill()
     {
         return [this](QByteArray &) { flush(); };
@@ -77,6 +89,8 @@ private:
     QList<QByteArray> names_; // each column's name as it came
     std::vector<qsizetype> carried_; // the columns the records carry, by the header
     records::Cells carriedNames_, cells_; // views of those columns, cells_ reused a row
+    std::vector<CsvRecord> batch_; // rows kept to be answered, reused
+    std::size_t kept_ = 0, keptBytes_ = 0, namesBytes_ = 0;
     int columns_[6] = {-1, -1, -1, -1, -1, -1}; // by Recognised, -1 where none
     QString unusable_; // why the table cannot be used at all
     qint64 unusableLine_ = 0;
@@ -86,8 +100,15 @@ private:
 
 bool Table::take(const CsvRecord &record)
 {
-    if (headed_)
-        return write(record, answerRow(record));
+    if (headed_) {
+        if (batch_.size() <= kept_)
+            batch_.emplace_back();
+        batch_[kept_++] = record;
+        keptBytes_ += record.bytes();
+        // JSON repeats the names in every record: a batch's records stay within bounds.
+        const std::size_t rows = std::min(batchRows, batchRecordBytes / (namesBytes_ + 256) + 1);
+        return (kept_ < rows && keptBytes_ < batchBytes) || answerBatch();
+    }
     unusable_ = header(record);
     unusableLine_ = record.line;
     if (!unusable_.isEmpty())
@@ -118,8 +139,10 @@ QString Table::header(const CsvRecord &names)
         if (!isAnswerField(name))
             carried_.push_back(i);
     }
-    for (const qsizetype i : carried_)
+    for (const qsizetype i : carried_) {
         carriedNames_.push_back(names_[i]);
+        namesBytes_ += std::size_t(names_[i].size());
+    }
     if (std::all_of(std::begin(columns_), std::end(columns_), [](int c) { return c < 0; }))
         return Words::tr("no column is named diameter, frequency, gain, beamwidth, far-field or "
                          "efficiency: the first line must name the columns");
@@ -181,18 +204,50 @@ records::Values Table::answerRow(const CsvRecord &cells) const
             }));
 }
 
-bool Table::write(const CsvRecord &cells, const records::Values &values)
+bool Table::append(QByteArray &out, records::Cells &cells, const CsvRecord &row,
+                   const records::Spill &spill) const
 {
-    ++rows_;
-    refused_ += !values.back().empty();
-    cells_.clear();
+    const records::Values values = answerRow(row);
+    cells.clear();
     for (const qsizetype column : carried_)
-        cells_.push_back(column < cells.size() ? cells[column] : QByteArrayView());
+        cells.push_back(column < row.size() ? row[column] : QByteArrayView());
     if (format_ == Format::Json)
-        records::appendJson(out_, carriedNames_, cells_, values, spill());
+        records::appendJson(out, carriedNames_, cells, values, spill);
     else
-        records::appendCsv(out_, cells_, values, dialect_, spill());
-    return out_.size() < outputChunk || flush();
+        records::appendCsv(out, cells, values, dialect_, spill);
+    return !values.back().empty();
+}
+
+// The records of kept rows, in order, into a buffer of their own; how many were refused.
+qint64 Table::appendRows(QByteArray &out, std::size_t from, std::size_t to) const
+{
+    records::Cells cells;
+    qint64 refused = 0;
+    for (std::size_t row = from; row < to; ++row)
+        refused += append(out, cells, batch_[row], {});
+    return refused;
+}
+
+bool Table::answerBatch()
+{
+    const std::size_t rows = std::exchange(kept_, 0), half = rows < sharedRows ? rows : rows / 2;
+    keptBytes_ = 0;
+    QByteArray tail;
+    qint64 tailRefused = 0;
+    std::thread other;
+    if (half < rows)
+        other = std::thread([&] { tailRefused = appendRows(tail, half, rows); });
+    bool written = true;
+    for (std::size_t row = 0; row < half && written; ++row) {
+        refused_ += append(out_, cells_, batch_[row], spill());
+        written = out_.size() < outputChunk || flush();
+    }
+    if (other.joinable())
+        other.join();
+    rows_ += qint64(rows);
+    refused_ += tailRefused;
+    out_ += tail;
+    return written && (out_.size() < outputChunk || flush());
 }
 
 bool Table::flush()
@@ -205,7 +260,7 @@ bool Table::flush()
 int Table::finish(const CsvTableOutcome &outcome, const QString &path)
 {
     // Records that could not be written end the table before anything else is said.
-    if (!flush())
+    if (!answerBatch() || !flush())
         return delivered(ExitFailure);
     if (refused_ > 0)
         say(Words::tr("%1 of %2 rows refused").arg(refused_).arg(rows_));
@@ -252,7 +307,7 @@ int answerTable(const QByteArray &path, Format format)
     Table table(format);
     const CsvTableOutcome outcome = readCsvTable(
             path, [&](const CsvRecord &record) { return table.take(record); },
-            [&] { table.flush(); });
+            [&] { table.answerBatch() && table.flush(); });
     return table.finish(outcome,
                         path == "-" ? Words::tr("standard input") : QFile::decodeName(path));
 }
