@@ -66,6 +66,9 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);
 
+    // Settings are kept under the maker's name, which is a name, not words to translate.
+    QApplication::setOrganizationName(QLatin1String("Parabolic Instruments"));
+    QApplication::setOrganizationDomain(QStringLiteral("parabolic-instruments.example"));
     QApplication::setApplicationName(QStringLiteral("Beamwise"));
     QApplication::setApplicationVersion(QStringLiteral(BEAMWISE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("example.parabolic_instruments.Beamwise"));

@@ -24,6 +24,7 @@ namespace {
 const QColor WindowRed(0xD5, 0x2B, 0x1E);
 const QColor ButtonGrey(0x94, 0x94, 0x94);
 const QColor MarkMagenta(0xC0, 0x00, 0xC0);
+constexpr double WindowPoints = 8.25; // the size of every text of the window
 
 QRect pixelRect(const Placement &p)
 {
@@ -49,20 +50,31 @@ QPixmap bundled(const QString &path)
     return QPixmap::fromImage(reader.read());
 }
 
-// A picture at its natural size. Only the variant the screen uses is decoded: the
-// high-density one ("@2x") on screens of more than one device pixel per pixel.
-QPixmap picture(const QString &path, qreal ratio)
+// A picture at its natural size times the zoom. Only the variant the screen uses is
+// decoded: the high-density one ("@2x") where there is more than one device pixel to
+// a pixel of its natural size.
+QPixmap picture(const QString &path, qreal ratio, double zoom = 1)
 {
-    if (ratio > 1) {
+    QPixmap pixmap;
+    if (ratio * zoom > 1) {
         QString dense = path;
         dense.insert(dense.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-        QPixmap pixmap = bundled(dense);
-        if (!pixmap.isNull()) {
-            pixmap.setDevicePixelRatio(2);
-            return pixmap;
-        }
+        pixmap = bundled(dense);
+        pixmap.setDevicePixelRatio(2);
     }
-    return bundled(path);
+    if (pixmap.isNull())
+        pixmap = bundled(path);
+    pixmap.setDevicePixelRatio(pixmap.devicePixelRatio() / zoom);
+    return pixmap;
+}
+
+// A rectangle of the laid-out window at a zoom: each edge at the nearest pixel, so
+// controls that meet at 100 % still meet.
+QRect zoomed(const QRect &r, double zoom)
+{
+    const auto at = [zoom](int pixels) { return int(std::lround(pixels * zoom)); };
+    return QRect(QPoint(at(r.left()), at(r.top())),
+                 QPoint(at(r.left() + r.width()) - 1, at(r.top() + r.height()) - 1));
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)
@@ -91,7 +103,7 @@ Dishscope::Dishscope()
     setFixedSize(twips::toPixels(layout::ClientWidth), twips::toPixels(layout::ClientHeight));
     setBackground(this, WindowRed);
 
-    setFont(layoutFace(8.25));
+    setFont(layoutFace(WindowPoints));
 
     buildBottomRow();
     buildNomogramView();
@@ -153,13 +165,17 @@ void Dishscope::buildBottomRow()
 
     picPICK = placed(new SunkenPanel(this), Control::picPICK);
     picPICK->setFocusPolicy(Qt::StrongFocus);
-    picPICK->setContentOnFirstShow([](QWidget *client) { return new InstructionsText(client); });
+    picPICK->setContentOnFirstShow([](QWidget *client, double zoom) {
+        auto *text = new InstructionsText(client);
+        text->setGeometry(zoomed(text->geometry(), zoom));
+        return text;
+    });
 
     picPICJ = placed(new SunkenPanel(this), Control::picPICJ);
     picPICJ->setFocusPolicy(Qt::StrongFocus);
-    picPICJ->setContentOnFirstShow([ratio](QWidget *client) {
+    picPICJ->setContentOnFirstShow([ratio](QWidget *client, double zoom) {
         auto *company = new QLabel(client);
-        company->setPixmap(picture(QStringLiteral(":/company.png"), ratio));
+        company->setPixmap(picture(QStringLiteral(":/company.png"), ratio, zoom));
         company->adjustSize();
         return company;
     });
@@ -202,8 +218,8 @@ void Dishscope::buildNomogramView()
     lbl3 = caption(view, Control::lbl3, QStringLiteral("3dB"));
     lblCursor1 = mark(view, Control::lblCursor1);
 
-    lblBreak = placed(new QLabel(QStringLiteral("Label1"), view), Control::lblBreak);
-    lblBreak->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A rule, not a caption: the layout's placeholder text is left out.
+    lblBreak = placed(new QLabel(view), Control::lblBreak);
     setBackground(lblBreak, WindowRed);
 
     auto strip = [&](Control control) {
@@ -323,8 +339,43 @@ void Dishscope::load()
 void Dishscope::setDateCaption(const QString &text)
 {
     lblDate->setText(text);
+    // Sized as at 100 % and zoomed, as every other control is: its export is the same.
+    lblDate->setFont(layoutFace(WindowPoints));
     lblDate->adjustSize();
+    lblDate->setFont(QFont());
+    lblDate->resize(zoomed(lblDate->rect(), zoom_).size());
     const int room = lblDate->parentWidget()->width() - lblDate->width();
-    const int left = twips::toPixels(placementOf(Control::lblDate).left);
+    const int left = pixels(placementOf(Control::lblDate).left);
     lblDate->move(std::max(0, std::min(left, room)), lblDate->y());
+}
+
+int Dishscope::pixels(double twips) const
+{
+    return int(std::lround(twips * zoom_ / twips::PerPixel));
+}
+
+// Every control is placed afresh from where it stands at 100 %, kept the first time
+// the zoom changes: a window that is never zoomed never keeps them.
+void Dishscope::setZoom(double zoom)
+{
+    if (laidOut_.empty())
+        for (QWidget *parent : {static_cast<QWidget *>(this), picPIC->client()})
+            for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                laidOut_.emplace_back(child, child->geometry());
+    zoom_ = zoom;
+    setFixedSize(pixels(layout::ClientWidth), pixels(layout::ClientHeight));
+    setFont(layoutFace(WindowPoints, zoom));
+    for (const auto &[control, place] : laidOut_) {
+        if (auto *panel = qobject_cast<SunkenPanel *>(control))
+            panel->place(zoomed(place, zoom));
+        else
+            control->setGeometry(zoomed(place, zoom));
+    }
+    for (ScaleStrip *strip : picPIC->client()->findChildren<ScaleStrip *>())
+        strip->setZoom(zoom);
+    for (SunkenPanel *panel : {picPICK, picPICJ})
+        panel->setZoom(zoom);
+    Image1->setPixmap(picture(QStringLiteral(":/logo.ppm"), devicePixelRatioF(), zoom));
+    placeNomogramButton();
+    setDateCaption(lblDate->text());
 }

@@ -3,6 +3,8 @@
 #include "print/print_door.h"
 
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class NomogramCommands;
 class QLabel;
@@ -27,6 +29,10 @@ public:
 
     // Shows the date, growing to the right of its place as far as the view allows.
     void setDateCaption(const QString &text);
+
+    // The whole window at 100 to 200 % of its laid-out size, its scales drawn afresh.
+    void setZoom(double zoom);
+    double zoom() const override { return zoom_; }
 
     // View switching.
     void showInstructions();
@@ -77,6 +83,11 @@ private:
     void buildNomogramView();
     void setTabOrder();
     void addReadingAids();
+    void placeNomogramButton();
+    // Twips to the window's pixels at its zoom.
+    int pixels(double twips) const;
 
     QList<Scale> scales_; // the strips in creation order, with their places
+    double zoom_ = 1;
+    std::vector<std::pair<QWidget *, QRect>> laidOut_; // each control's place at 100 %
 };

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QSettings>
+#include <algorithm>
 
 namespace {
 
@@ -26,6 +28,9 @@ QAction *command(QWidget *view, const QString &text, const QKeySequence &shortcu
     view->addAction(action);
     return action;
 }
+
+constexpr int ZoomSteps[] = {100, 125, 150, 175, 200};
+const QString ZoomKey = QStringLiteral("window/zoom");
 
 } // namespace
 
@@ -41,6 +46,16 @@ NomogramCommands::NomogramCommands(Dishscope &window)
     printAction = command(view, tr("Print\u2026"), QKeySequence::Print, "print");
     exportAction = command(view, tr("Export\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                            "export");
+    auto *separator = new QAction(view);
+    separator->setSeparator(true);
+    view->addAction(separator);
+    zoomInAction = command(view, tr("Zoom In"), QKeySequence::ZoomIn, "zoomIn");
+    zoomOutAction = command(view, tr("Zoom Out"), QKeySequence::ZoomOut, "zoomOut");
+    zoomResetAction =
+            command(view, tr("Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0), "zoomReset");
+    connect(zoomInAction, &QAction::triggered, this, &NomogramCommands::zoomIn);
+    connect(zoomOutAction, &QAction::triggered, this, &NomogramCommands::zoomOut);
+    connect(zoomResetAction, &QAction::triggered, this, &NomogramCommands::zoomReset);
     connect(setAntennaAction, &QAction::triggered, this, &NomogramCommands::openSetAntenna);
     connect(copyReadingsAction, &QAction::triggered, this, &NomogramCommands::copyReadings);
     connect(printAction, &QAction::triggered, this, &NomogramCommands::print);
@@ -49,6 +64,7 @@ NomogramCommands::NomogramCommands(Dishscope &window)
     connect(window.scrSCROLL2, &QScrollBar::valueChanged, this, &NomogramCommands::describeBars);
     QAccessible::installActivationObserver(this);
     describeBars();
+    restoreZoom();
 }
 
 NomogramCommands::~NomogramCommands()
@@ -163,4 +179,40 @@ void NomogramCommands::exportFile()
     const QString fileName = dialog.selectedFiles().first();
     exportFolder_ = QFileInfo(fileName).absolutePath();
     warn(exporting::writeFile(fileName, window_, footer()));
+}
+
+void NomogramCommands::zoomTo(int percent)
+{
+    window_.setZoom(percent / 100.0);
+    QSettings().setValue(ZoomKey, percent);
+}
+
+void NomogramCommands::zoomIn()
+{
+    const int now = qRound(window_.zoom() * 100);
+    const auto next = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), now);
+    if (next != std::end(ZoomSteps))
+        zoomTo(*next);
+}
+
+void NomogramCommands::zoomOut()
+{
+    const int now = qRound(window_.zoom() * 100);
+    const auto next = std::lower_bound(std::begin(ZoomSteps), std::end(ZoomSteps), now);
+    if (next != std::begin(ZoomSteps))
+        zoomTo(*(next - 1));
+}
+
+void NomogramCommands::zoomReset()
+{
+    zoomTo(100);
+}
+
+// Only one of the steps is taken from the settings, which anyone may have edited.
+void NomogramCommands::restoreZoom()
+{
+    const int kept = QSettings().value(ZoomKey, 100).toInt();
+    if (kept != 100
+        && std::find(std::begin(ZoomSteps), std::end(ZoomSteps), kept) != std::end(ZoomSteps))
+        window_.setZoom(kept / 100.0);
 }

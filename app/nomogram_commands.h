@@ -30,6 +30,10 @@ public:
     // What a printed page carries under the nomogram: the readings and the date.
     QStringList footer() const;
 
+    // The zoom steps, 100 to 200 %; kept for the next start.
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
     void openSetAntenna();
     void copyReadings();
     void print();
@@ -39,6 +43,9 @@ public:
     QAction *copyReadingsAction;
     QAction *printAction;
     QAction *exportAction;
+    QAction *zoomInAction;
+    QAction *zoomOutAction;
+    QAction *zoomResetAction;
 
 private:
     NomogramReadings current() const;
@@ -48,6 +55,9 @@ private:
     void accessibilityActiveChanged(bool active) override;
     void describeBars();
     void warn(const QString &error);
+    void zoomTo(int percent);
+    // The zoom kept from the last run, before the window first shows.
+    void restoreZoom();
 
     Dishscope &window_;
     SetAntennaDialog *dialog_ = nullptr; // made when first opened

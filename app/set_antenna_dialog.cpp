@@ -8,14 +8,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <map>
+#include <vector>
 
 namespace {
 
-QLabel *errorLabel(QWidget *parent)
+QLabel *wrapped(QWidget *parent, const char *name)
 {
     auto *label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("complaint"));
+    label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
+    return label;
+}
+
+QLabel *complaintLabel(QWidget *parent)
+{
+    auto *label = wrapped(parent, "complaints");
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
     label->setPalette(palette);
@@ -40,22 +48,19 @@ QLineEdit *field(QWidget *parent, const char *name)
     return edit;
 }
 
-// What a field suggests for the quantity chosen beside it.
+// What a field suggests for the quantity chosen beside it, in the user's numbers.
 QString placeholder(QuantityKind kind)
 {
-    switch (kind) {
-    case QuantityKind::Diameter:
-        return SetAntennaDialog::tr("1.2 m, 90 cm, 4 ft");
-    case QuantityKind::Frequency:
-        return SetAntennaDialog::tr("12.5 GHz, 900 MHz");
-    case QuantityKind::Gain:
-        return SetAntennaDialog::tr("41.2 dBi");
-    case QuantityKind::Beamwidth:
-        return SetAntennaDialog::tr("1.5\u00B0, 2 deg");
-    case QuantityKind::FarField:
-        break;
-    }
-    return SetAntennaDialog::tr("100 m, 2 km");
+    static const std::map<QuantityKind, std::vector<Quantity>> examples{
+            {QuantityKind::Diameter, {{1.2, "m"}, {90, "cm"}, {4, "ft"}}},
+            {QuantityKind::Frequency, {{12.5, "GHz"}, {900, "MHz"}}},
+            {QuantityKind::Gain, {{41.2, "dBi"}}},
+            {QuantityKind::Beamwidth, {{1.5, "\u00B0"}, {2, "deg"}}},
+            {QuantityKind::FarField, {{100, "m"}, {2, "km"}}}};
+    QStringList texts;
+    for (const Quantity &example : examples.at(kind))
+        texts << example.typed();
+    return texts.join(QStringLiteral(", "));
 }
 
 QString breachText(PairBreach breach)
@@ -74,15 +79,13 @@ SetAntennaDialog::SetAntennaDialog(QWidget *parent)
     , kinds_{kindChoice(this, "firstQuantity"), kindChoice(this, "secondQuantity")}
     , values_{field(this, "firstValue"), field(this, "secondValue")}
     , efficiency_(field(this, "efficiency"))
-    , errors_{errorLabel(this), errorLabel(this), errorLabel(this)}
-    , readings_(new QLabel(this))
+    , complaints_(complaintLabel(this))
+    , readings_(wrapped(this, "readings"))
     , buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     setObjectName(QStringLiteral("setAntennaDialog"));
     setWindowTitle(tr("Set Antenna"));
     efficiency_->setPlaceholderText(tr("optional, 10 to 100 %"));
-    readings_->setObjectName(QStringLiteral("readings"));
-    readings_->setWordWrap(true);
     readings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layOut();
     for (QLineEdit *edit : {values_[0], values_[1], efficiency_})
@@ -95,29 +98,45 @@ SetAntennaDialog::SetAntennaDialog(QWidget *parent)
     showRequest(std::nullopt);
 }
 
+// The fields first, and nothing above them that changes: what is wrong with them is
+// said in one place below, so that no field moves when a complaint comes or goes.
 void SetAntennaDialog::layOut()
 {
     auto *form = new QFormLayout;
-    const auto row = [&](const QString &label, QLineEdit *edit, QLabel *error, QComboBox *kind) {
-        auto *fieldAndError = new QVBoxLayout;
+    const auto row = [&](const QString &label, QLineEdit *edit, QComboBox *kind) {
         auto *kindAndField = new QHBoxLayout;
         if (kind)
             kindAndField->addWidget(kind);
         kindAndField->addWidget(edit);
-        fieldAndError->addLayout(kindAndField);
-        fieldAndError->addWidget(error);
         auto *name = new QLabel(label, this);
         name->setBuddy(edit);
-        form->addRow(name, fieldAndError);
+        form->addRow(name, kindAndField);
     };
-    row(tr("&Given:"), values_[0], errors_[0], kinds_[0]);
-    row(tr("&And:"), values_[1], errors_[1], kinds_[1]);
-    row(tr("&Efficiency:"), efficiency_, errors_[2], nullptr);
+    row(tr("&Given:"), values_[0], kinds_[0]);
+    row(tr("&And:"), values_[1], kinds_[1]);
+    row(tr("&Efficiency:"), efficiency_, nullptr);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(complaints_);
     layout->addWidget(readings_);
+    layout->addStretch();
     layout->addWidget(buttons_);
-    setMinimumWidth(380);
+    setMinimumWidth(440);
+}
+
+// A wrapped text is given the height its lines take at the width it has: the dialog
+// grows rather than squeeze a sentence into one line.
+void SetAntennaDialog::fitTexts()
+{
+    const int width = layout()->contentsRect().width();
+    for (QLabel *label : {complaints_, readings_})
+        label->setMinimumHeight(label->isHidden() ? 0 : label->heightForWidth(width));
+}
+
+void SetAntennaDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    fitTexts();
 }
 
 void SetAntennaDialog::choose(int field, QuantityKind kind)
@@ -149,16 +168,17 @@ void SetAntennaDialog::check()
     const bool noEfficiency = efficiency_->text().trimmed().isEmpty();
     read << (noEfficiency ? ReadQuantity{} : readEfficiency(efficiency_->text()));
     // A field the user has not started on is not yet a mistake.
-    bool marked = false;
+    QStringList complaints;
     const QLineEdit *fields[] = {values_[0], values_[1], efficiency_};
-    for (int i : {0, 1, 2}) {
-        errors_[i]->setText(read[i].error);
-        errors_[i]->setVisible(!fields[i]->text().trimmed().isEmpty() && !read[i].quantity);
-        marked = marked || !errors_[i]->isHidden();
-    }
+    for (int i : {0, 1, 2})
+        if (!fields[i]->text().trimmed().isEmpty() && !read[i].quantity)
+            complaints << read[i].error;
+    complaints_->setText(complaints.join(QLatin1Char('\n')));
+    complaints_->setVisible(!complaints.isEmpty());
     antenna_.reset();
-    readings_->setText(answerText(read, marked));
+    readings_->setText(answerText(read, !complaints.isEmpty()));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(antenna_.has_value());
+    fitTexts();
 }
 
 QString SetAntennaDialog::answerText(const QList<ReadQuantity> &read, bool marked)
@@ -169,7 +189,7 @@ QString SetAntennaDialog::answerText(const QList<ReadQuantity> &read, bool marke
         return breachText(breach);
     const bool efficiencyRead = read[2].quantity || read[2].error.isEmpty();
     if (!read[0].quantity || !read[1].quantity || !efficiencyRead)
-        return marked ? tr("Correct what is marked above to see the readings.")
+        return marked ? tr("Correct what is said above to see the readings.")
                       : tr("Type two quantities to see the antenna and its readings.");
     const auto answered =
             answer({{first, *read[0].quantity}, {second, *read[1].quantity}, read[2].quantity});

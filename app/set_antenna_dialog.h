@@ -12,7 +12,7 @@ class QLineEdit;
 // Type an antenna, or one of its readings with its diameter, frequency or far-field
 // range, and see the antenna found and what the nomograms will read for it before
 // setting it.
-// A field that cannot be read says why beside it; an antenna out of the nomograms'
+// What cannot be read is said under the fields; an antenna out of the nomograms'
 // reach says what they can reach; either way it cannot be confirmed.
 class SetAntennaDialog : public QDialog
 {
@@ -26,8 +26,12 @@ public:
     // The antenna the fields set, if they set one: so once the dialog is accepted.
     const std::optional<SetAntenna> &antenna() const { return antenna_; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void layOut();
+    void fitTexts();
     void check();
     // The request's answer, or the sentence to show instead of readings.
     QString answerText(const QList<ReadQuantity> &read, bool marked);
@@ -36,7 +40,7 @@ private:
     QComboBox *kinds_[2];
     QLineEdit *values_[2];
     QLineEdit *efficiency_;
-    QLabel *errors_[3];
+    QLabel *complaints_;
     QLabel *readings_;
     QDialogButtonBox *buttons_;
     std::optional<SetAntenna> antenna_;

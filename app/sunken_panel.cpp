@@ -22,16 +22,30 @@ void SunkenPanel::place(const QRect &geometry)
                                geometry.size() - QSize(2, 2) * frameWidth()));
 }
 
-void SunkenPanel::setContentOnFirstShow(std::function<QWidget *(QWidget *)> make)
+void SunkenPanel::setContentOnFirstShow(Maker make)
 {
     makeContent_ = std::move(make);
 }
 
+void SunkenPanel::setZoom(double zoom)
+{
+    zoom_ = zoom;
+    delete content_;
+    content_ = nullptr;
+    if (isVisible())
+        makeContent();
+}
+
+void SunkenPanel::makeContent()
+{
+    if (!makeContent_ || content_)
+        return;
+    content_ = makeContent_(client_, zoom_);
+    content_->show();
+}
+
 void SunkenPanel::showEvent(QShowEvent *event)
 {
-    if (makeContent_) {
-        makeContent_(client_)->show();
-        makeContent_ = nullptr;
-    }
+    makeContent();
     QFrame::showEvent(event);
 }

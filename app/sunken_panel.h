@@ -18,13 +18,21 @@ public:
     void place(const QRect &geometry);
     // Content made into the client area the first time the panel is shown: most
     // runs never open the instructions or company views, so start-up need not build them.
-    void setContentOnFirstShow(std::function<QWidget *(QWidget *client)> make);
+    // It is made for the window's zoom, 1 to 2.
+    using Maker = std::function<QWidget *(QWidget *client, double zoom)>;
+    void setContentOnFirstShow(Maker make);
+    // Content made already is made again, at the new size, when next shown.
+    void setZoom(double zoom);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void makeContent();
+
     QWidget *client_;
-    std::function<QWidget *(QWidget *)> makeContent_;
+    Maker makeContent_;
+    QWidget *content_ = nullptr;
+    double zoom_ = 1;
 };

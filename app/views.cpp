@@ -2,7 +2,6 @@
 
 #include "app/sunken_panel.h"
 #include "readings/layout.h"
-#include "scales/twips.h"
 
 #include <QPushButton>
 
@@ -15,7 +14,7 @@ void Dishscope::showInstructions()
     picPICJ->hide();
     picPICK->show();
     cmdInstr->hide();
-    cmdNomogram->move(twips::toPixels(layout::LeftButtonPlace), cmdNomogram->y());
+    placeNomogramButton();
     cmdNomogram->show();
     cmdInfo->show();
 }
@@ -26,7 +25,7 @@ void Dishscope::showCompanyInfo()
     picPICK->hide();
     picPICJ->show();
     cmdInfo->hide();
-    cmdNomogram->move(twips::toPixels(layout::RightButtonPlace), cmdNomogram->y());
+    placeNomogramButton();
     cmdNomogram->show();
     cmdInstr->show();
 }
@@ -39,4 +38,12 @@ void Dishscope::showNomogram()
     cmdNomogram->hide();
     cmdInfo->show();
     cmdInstr->show();
+}
+
+// In the place of the hidden button of the view shown.
+void Dishscope::placeNomogramButton()
+{
+    const int place =
+            picPICK->isVisibleTo(this) ? layout::LeftButtonPlace : layout::RightButtonPlace;
+    cmdNomogram->move(pixels(place), cmdNomogram->y());
 }

@@ -80,16 +80,25 @@ int main(int argc, char **argv)
         return 1;
 
     // Steps of 10 to and fro, as arrow clicks would make them.
-    const double slide = microsecondsPerStep([&](int i) {
-        window.scrSCROLL->setValue(16380 + (i % 2 ? 10 : -10) * (i % 50));
-        QCoreApplication::processEvents();
-    });
+    const auto steps = [&] {
+        return microsecondsPerStep([&](int i) {
+            window.scrSCROLL->setValue(16380 + (i % 2 ? 10 : -10) * (i % 50));
+            QCoreApplication::processEvents();
+        });
+    };
+    const double slide = steps();
+    // The same at the largest zoom, where every strip is four times the pixels.
+    window.setZoom(2);
+    const double zoomed = steps();
+    window.setZoom(1);
 
     const double move = bareWidgetMove(), bareStep = bareScrollBarStep(*window.scrSCROLL);
     if (move < 0 || bareStep < 0)
         return 1;
 
     std::printf("one slide step with its repaint: %.1f us (goal < 2000 us)\n", slide);
+    std::printf("the same at 200 %% zoom: %.1f us (goal < 2000 us), %.2f times\n", zoomed,
+                zoomed / slide);
     std::printf("one bare widget move with its repaint: %.1f us\n", move);
     std::printf("ratio %.2f (goal <= 3.00)\n", slide / move);
     std::printf("one bare scroll bar step with its repaint: %.1f us\n", bareStep);

@@ -9,6 +9,12 @@ struct Words
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
+// Qt's words for its own help options, which its French and Spanish translations lack:
+// ours carry them, as Qt looks its words up in every translation installed.
+[[maybe_unused]] const char *const QtHelpWords[] = {
+        QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+        QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options.")};
+
 QCommandLineOption option(const char *name, const QString &description,
                           const QString &valueName = QString())
 {

@@ -241,32 +241,16 @@
         <translation>Durchmesser</translation>
     </message>
     <message>
-        <source>1.2 m</source>
-        <translation>1,2 m</translation>
-    </message>
-    <message>
         <source>frequency</source>
         <translation>Frequenz</translation>
-    </message>
-    <message>
-        <source>12.5 GHz</source>
-        <translation>12,5 GHz</translation>
     </message>
     <message>
         <source>efficiency</source>
         <translation>Wirkungsgrad</translation>
     </message>
     <message>
-        <source>60 %</source>
-        <translation>60 %</translation>
-    </message>
-    <message>
         <source>gain</source>
         <translation>Gewinn</translation>
-    </message>
-    <message>
-        <source>41.2 dBi</source>
-        <translation>41,2 dBi</translation>
     </message>
     <message>
         <source>beamwidth</source>
@@ -275,10 +259,6 @@
     <message>
         <source>far-field range</source>
         <translation>Fernfeldabstand</translation>
-    </message>
-    <message>
-        <source>100 m</source>
-        <translation>100 m</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -336,6 +316,10 @@
         <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
         <translation>„%1“ lässt sich zweifach lesen, als %2 und als %3: Bitte %2 oder %3 eingeben.</translation>
     </message>
+    <message>
+        <source>“%1” is too large for %2.</source>
+        <translation>„%1“ ist als %2 zu groß.</translation>
+    </message>
 </context>
 <context>
     <name>InstructionsText</name>
@@ -389,6 +373,29 @@
     <message>
         <source>PNG picture, 300 dpi (*.png)</source>
         <translation>PNG-Bild, 300 dpi (*.png)</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
     </message>
 </context>
 <context>
@@ -511,6 +518,33 @@
     </message>
 </context>
 <context>
+    <name>Scale</name>
+    <message>
+        <source>Antenna diameter</source>
+        <translation>Antennendurchmesser</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Beamwidth</source>
+        <translation>Halbwertsbreite</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Wirkungsgrad</translation>
+    </message>
+    <message>
+        <source>Far-field range</source>
+        <translation>Fernfeldabstand</translation>
+    </message>
+</context>
+<context>
     <name>SetAntennaDialog</name>
     <message>
         <source>Diameter</source>
@@ -537,14 +571,6 @@
         <translation>Antenne festlegen</translation>
     </message>
     <message>
-        <source>1.2 m, 90 cm, 4 ft</source>
-        <translation>1,2 m, 90 cm, 4 ft</translation>
-    </message>
-    <message>
-        <source>12.5 GHz, 900 MHz</source>
-        <translation>12,5 GHz, 900 MHz</translation>
-    </message>
-    <message>
         <source>optional, 10 to 100 %</source>
         <translation>optional, 10 bis 100 %</translation>
     </message>
@@ -569,24 +595,12 @@
         <translation>Gewinn und Halbwertsbreite legen dasselbe Produkt aus Durchmesser und Frequenz fest: Bitte nur eine der beiden Größen zusammen mit Durchmesser, Frequenz oder Fernfeldabstand angeben.</translation>
     </message>
     <message>
-        <source>Correct what is marked above to see the readings.</source>
-        <translation>Bitte die oben markierten Eingaben korrigieren, um die Ablesewerte zu sehen.</translation>
-    </message>
-    <message>
         <source>Type two quantities to see the antenna and its readings.</source>
         <translation>Bitte zwei Größen eingeben, um die Antenne und ihre Ablesewerte zu sehen.</translation>
     </message>
     <message>
-        <source>41.2 dBi</source>
-        <translation>41,2 dBi</translation>
-    </message>
-    <message>
-        <source>1.5°, 2 deg</source>
-        <translation>1,5°, 2 deg</translation>
-    </message>
-    <message>
-        <source>100 m, 2 km</source>
-        <translation>100 m, 2 km</translation>
+        <source>Correct what is said above to see the readings.</source>
+        <translation>Bitte die oben genannten Eingaben korrigieren, um die Ablesewerte zu sehen.</translation>
     </message>
 </context>
 <context>

@@ -241,32 +241,16 @@
         <translation>diámetro</translation>
     </message>
     <message>
-        <source>1.2 m</source>
-        <translation>1,2 m</translation>
-    </message>
-    <message>
         <source>frequency</source>
         <translation>frecuencia</translation>
-    </message>
-    <message>
-        <source>12.5 GHz</source>
-        <translation>12,5 GHz</translation>
     </message>
     <message>
         <source>efficiency</source>
         <translation>eficiencia</translation>
     </message>
     <message>
-        <source>60 %</source>
-        <translation>60 %</translation>
-    </message>
-    <message>
         <source>gain</source>
         <translation>ganancia</translation>
-    </message>
-    <message>
-        <source>41.2 dBi</source>
-        <translation>41,2 dBi</translation>
     </message>
     <message>
         <source>beamwidth</source>
@@ -275,10 +259,6 @@
     <message>
         <source>far-field range</source>
         <translation>distancia de campo lejano</translation>
-    </message>
-    <message>
-        <source>100 m</source>
-        <translation>100 m</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -336,6 +316,10 @@
         <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
         <translation>«%1» se lee de dos maneras, como %2 y como %3: escriba %2 o %3.</translation>
     </message>
+    <message>
+        <source>“%1” is too large for %2.</source>
+        <translation>«%1» es demasiado grande como %2.</translation>
+    </message>
 </context>
 <context>
     <name>InstructionsText</name>
@@ -389,6 +373,29 @@
     <message>
         <source>PNG picture, 300 dpi (*.png)</source>
         <translation>Imagen PNG, 300 ppp (*.png)</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
     </message>
 </context>
 <context>
@@ -511,6 +518,33 @@
     </message>
 </context>
 <context>
+    <name>Scale</name>
+    <message>
+        <source>Antenna diameter</source>
+        <translation>Diámetro de la antena</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Beamwidth</source>
+        <translation>Ancho de haz</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Eficiencia</translation>
+    </message>
+    <message>
+        <source>Far-field range</source>
+        <translation>Distancia de campo lejano</translation>
+    </message>
+</context>
+<context>
     <name>SetAntennaDialog</name>
     <message>
         <source>Diameter</source>
@@ -537,14 +571,6 @@
         <translation>Ajustar antena</translation>
     </message>
     <message>
-        <source>1.2 m, 90 cm, 4 ft</source>
-        <translation>1,2 m; 90 cm; 4 ft</translation>
-    </message>
-    <message>
-        <source>12.5 GHz, 900 MHz</source>
-        <translation>12,5 GHz; 900 MHz</translation>
-    </message>
-    <message>
         <source>optional, 10 to 100 %</source>
         <translation>opcional, del 10 al 100 %</translation>
     </message>
@@ -569,24 +595,12 @@
         <translation>La ganancia y el ancho de haz fijan el mismo producto del diámetro por la frecuencia: indique solo uno de los dos junto con un diámetro, una frecuencia o una distancia de campo lejano.</translation>
     </message>
     <message>
-        <source>Correct what is marked above to see the readings.</source>
-        <translation>Corrija lo marcado arriba para ver las lecturas.</translation>
-    </message>
-    <message>
         <source>Type two quantities to see the antenna and its readings.</source>
         <translation>Escriba dos magnitudes para ver la antena y sus lecturas.</translation>
     </message>
     <message>
-        <source>41.2 dBi</source>
-        <translation>41,2 dBi</translation>
-    </message>
-    <message>
-        <source>1.5°, 2 deg</source>
-        <translation>1,5°; 2 deg</translation>
-    </message>
-    <message>
-        <source>100 m, 2 km</source>
-        <translation>100 m; 2 km</translation>
+        <source>Correct what is said above to see the readings.</source>
+        <translation>Corrija lo indicado arriba para ver las lecturas.</translation>
     </message>
 </context>
 <context>

@@ -241,32 +241,16 @@
         <translation>le diamètre</translation>
     </message>
     <message>
-        <source>1.2 m</source>
-        <translation>1,2 m</translation>
-    </message>
-    <message>
         <source>frequency</source>
         <translation>la fréquence</translation>
-    </message>
-    <message>
-        <source>12.5 GHz</source>
-        <translation>12,5 GHz</translation>
     </message>
     <message>
         <source>efficiency</source>
         <translation>le rendement</translation>
     </message>
     <message>
-        <source>60 %</source>
-        <translation>60 %</translation>
-    </message>
-    <message>
         <source>gain</source>
         <translation>le gain</translation>
-    </message>
-    <message>
-        <source>41.2 dBi</source>
-        <translation>41,2 dBi</translation>
     </message>
     <message>
         <source>beamwidth</source>
@@ -275,10 +259,6 @@
     <message>
         <source>far-field range</source>
         <translation>la distance de champ lointain</translation>
-    </message>
-    <message>
-        <source>100 m</source>
-        <translation>100 m</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -336,6 +316,10 @@
         <source>“%1” is read two ways, as %2 and as %3: type %2 or %3.</source>
         <translation>« %1 » se lit de deux façons, %2 et %3 : saisissez %2 ou %3.</translation>
     </message>
+    <message>
+        <source>“%1” is too large for %2.</source>
+        <translation>«&#xa0;%1&#xa0;» est trop grand pour %2.</translation>
+    </message>
 </context>
 <context>
     <name>InstructionsText</name>
@@ -389,6 +373,29 @@
     <message>
         <source>PNG picture, 300 dpi (*.png)</source>
         <translation>Image PNG, 300 ppp (*.png)</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Afficher l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Afficher l&apos;aide, options propres à Qt comprises.</translation>
     </message>
 </context>
 <context>
@@ -511,6 +518,33 @@
     </message>
 </context>
 <context>
+    <name>Scale</name>
+    <message>
+        <source>Antenna diameter</source>
+        <translation>Diamètre de l&apos;antenne</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Beamwidth</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>Rendement</translation>
+    </message>
+    <message>
+        <source>Far-field range</source>
+        <translation>Distance de champ lointain</translation>
+    </message>
+</context>
+<context>
     <name>SetAntennaDialog</name>
     <message>
         <source>Diameter</source>
@@ -537,14 +571,6 @@
         <translation>Définir l&apos;antenne</translation>
     </message>
     <message>
-        <source>1.2 m, 90 cm, 4 ft</source>
-        <translation>1,2 m&#xa0;; 90 cm&#xa0;; 4 ft</translation>
-    </message>
-    <message>
-        <source>12.5 GHz, 900 MHz</source>
-        <translation>12,5 GHz&#xa0;; 900 MHz</translation>
-    </message>
-    <message>
         <source>optional, 10 to 100 %</source>
         <translation>facultatif, de 10 à 100 %</translation>
     </message>
@@ -569,24 +595,12 @@
         <translation>Un gain et une ouverture fixent le même produit du diamètre par la fréquence&#xa0;: indiquez l&apos;un ou l&apos;autre avec un diamètre, une fréquence ou une distance de champ lointain.</translation>
     </message>
     <message>
-        <source>Correct what is marked above to see the readings.</source>
-        <translation>Corrigez les champs signalés ci-dessus pour voir les valeurs lues.</translation>
-    </message>
-    <message>
         <source>Type two quantities to see the antenna and its readings.</source>
         <translation>Saisissez deux grandeurs pour voir l&apos;antenne et les valeurs lues.</translation>
     </message>
     <message>
-        <source>41.2 dBi</source>
-        <translation>41,2 dBi</translation>
-    </message>
-    <message>
-        <source>1.5°, 2 deg</source>
-        <translation>1,5°&#xa0;; 2 deg</translation>
-    </message>
-    <message>
-        <source>100 m, 2 km</source>
-        <translation>100 m&#xa0;; 2 km</translation>
+        <source>Correct what is said above to see the readings.</source>
+        <translation>Corrigez ce qui est signalé ci-dessus pour voir les valeurs lues.</translation>
     </message>
 </context>
 <context>

@@ -77,6 +77,24 @@ std::optional<QByteArray> render(const QString &suffix, const NomogramFace &view
     return drawn ? std::optional(buffer.data()) : std::nullopt;
 }
 
+// Writes every byte, then flushes; whether all of it got through.
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    // A short write (at a file-size limit, on a disk nearly full) is not yet the
+    // failure: the next write meets it and says why.
+    for (qint64 n = 1; done < bytes.size() && n > 0; done += std::max<qint64>(n, 0))
+        n = file.write(bytes.constData() + done, bytes.size() - done);
+    return done == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
+}
+
+// Why a file could not be written, or nothing.
+QString written(const QString &fileName, const QString &reason)
+{
+    return QCoreApplication::translate("Export", "cannot write \u201C%1\u201D: %2")
+            .arg(fileName, reason);
+}
+
 QString writeFile(const QString &fileName, const NomogramFace &view, const QStringList &footer)
 {
     const std::optional<QByteArray> bytes =
@@ -85,24 +103,22 @@ QString writeFile(const QString &fileName, const NomogramFace &view, const QStri
         return QCoreApplication::translate(
                        "Export", "cannot write \u201C%1\u201D: the nomogram could not be drawn")
                 .arg(fileName);
+    // A device or a pipe, or a link to one, is written into: replacing it with a file
+    // would destroy what it is. A link to a file stays a link; its file is replaced.
+    if (const QFileInfo target(fileName); target.exists() && !target.isFile() && !target.isDir()) {
+        QFile device(fileName);
+        if (device.open(QIODevice::WriteOnly) && writeAll(device, *bytes))
+            return {};
+        return written(fileName, device.errorString());
+    }
     // The old file is replaced only by a whole new one: any error on the way, even
     // one the system reports only when the last bytes are flushed, keeps it.
     QSaveFile file(fileName);
-    qint64 done = 0;
-    if (file.open(QIODevice::WriteOnly)) {
-        // A short write (at a file-size limit, on a disk nearly full) is not yet the
-        // failure: the next write meets it and says why.
-        for (qint64 n = 1; done < bytes->size() && n > 0; done += std::max<qint64>(n, 0))
-            n = file.write(bytes->constData() + done, bytes->size() - done);
-    }
-    const bool written =
-            done == bytes->size() && file.flush() && file.error() == QFileDevice::NoError;
-    if (written && file.commit())
+    if (file.open(QIODevice::WriteOnly) && writeAll(file, *bytes) && file.commit())
         return {};
     const QString reason = file.errorString();
     file.cancelWriting();
-    return QCoreApplication::translate("Export", "cannot write \u201C%1\u201D: %2")
-            .arg(fileName, reason);
+    return written(fileName, reason);
 }
 
 void print(NomogramFace &view, const QStringList &footer)

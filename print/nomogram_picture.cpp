@@ -10,16 +10,27 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cmath>
 
 namespace picture {
 
 namespace {
 
-// The window's faces are sized in screen pixels; here a pixel is 15 twips.
-QFont faceInTwips(QFont face)
+// The window's faces are sized in screen pixels; here a pixel is 15 twips. A zoomed
+// window's face is its size at 100 % times the zoom, to the nearest pixel.
+QFont faceInTwips(QFont face, double zoom = 1)
 {
-    face.setPixelSize(face.pixelSize() * int(twips::PerPixel));
+    face.setPixelSize(qRound(face.pixelSize() / zoom) * int(twips::PerPixel));
     return face;
+}
+
+// A control's place in twips as laid out at 100 %: a zoomed window puts each edge at
+// the nearest pixel to its place times the zoom, which divides back exactly.
+QRectF laidOut(const QRect &r, double zoom)
+{
+    const auto at = [zoom](int pixels) { return std::round(pixels / zoom) * twips::PerPixel; };
+    return QRectF(QPointF(at(r.left()), at(r.top())),
+                  QPointF(at(r.left() + r.width()), at(r.top() + r.height())));
 }
 
 void paintStrip(QPainter &p, const ScaleStrip &strip, const Placement &place)
@@ -44,24 +55,23 @@ void paintStrip(QPainter &p, const ScaleStrip &strip, const Placement &place)
     p.restore();
 }
 
-void paintLabel(QPainter &p, const QLabel &label, bool logo)
+void paintLabel(QPainter &p, const QLabel &label, bool logo, double zoom)
 {
-    const QRectF rect(QPointF(label.pos()) * twips::PerPixel,
-                      QSizeF(label.size()) * twips::PerPixel);
+    const QRectF rect = laidOut(label.geometry(), zoom);
     p.save();
     p.setClipRect(rect, Qt::IntersectClip); // as the label clips its text
     if (label.autoFillBackground())
         p.fillRect(rect, label.palette().color(label.backgroundRole()));
     if (logo) {
         // The logo's drawing rather than its pixels, at the size the window shows.
-        const QSizeF size = label.pixmap().deviceIndependentSize() * twips::PerPixel;
+        const QSizeF size = label.pixmap().deviceIndependentSize() / zoom * twips::PerPixel;
         QSvgRenderer(QStringLiteral(":/logo.svg")).render(&p, QRectF(rect.topLeft(), size));
     }
     if (!label.text().isEmpty()) {
         const QPalette::ColorGroup group =
                 label.isEnabled() ? QPalette::Active : QPalette::Disabled;
         p.setPen(label.palette().color(group, QPalette::WindowText));
-        p.setFont(faceInTwips(label.font()));
+        p.setFont(faceInTwips(label.font(), zoom));
         p.drawText(rect, int(label.alignment()), label.text());
     }
     p.restore();
@@ -82,9 +92,10 @@ void paintView(QPainter &p, const NomogramFace &view)
     p.setClipRect(QRectF(QPointF(), viewSize()), Qt::IntersectClip);
     p.fillRect(QRectF(QPointF(), viewSize()), Qt::white);
     // In the window's own stacking order: marks and labels under the strips.
+    // The picture stays at true size whatever the window's zoom.
     for (const QLabel *label : view.labels())
         if (label->isVisibleTo(label->parentWidget()))
-            paintLabel(p, *label, label == view.logo());
+            paintLabel(p, *label, label == view.logo(), view.zoom());
     for (const NomogramFace::Scale &scale : view.scales())
         paintStrip(p, *scale.strip, *scale.place);
     p.restore();

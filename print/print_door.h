@@ -28,6 +28,8 @@ public:
     virtual QList<Scale> scales() const = 0;
     // The label that shows the logo, which is painted from its drawing.
     virtual const QLabel *logo() const = 0;
+    // The window's zoom, 1 to 2: its labels stand at their laid-out places times it.
+    virtual double zoom() const = 0;
     // The widget a print dialog belongs to.
     virtual QWidget &owner() = 0;
 };

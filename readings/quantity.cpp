@@ -25,7 +25,7 @@ struct Kind
 {
     const char *what; // "diameter", translated where it is said
     const char *aWhat; // "a diameter" or "an efficiency", as English asks it
-    const char *example; // "1.2 m", likewise in the language's numbers
+    double example; // in the first unit, written the way the user's numbers are read
     std::vector<Unit> units; // the first is the default
 };
 
@@ -33,27 +33,27 @@ struct Kind
 const std::array<Kind, 6> Kinds{{
         {QT_TRANSLATE_NOOP("Input", "diameter"),
          QT_TRANSLATE_NOOP("Input", "a diameter"),
-         QT_TRANSLATE_NOOP("Input", "1.2 m"),
+         1.2,
          {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}, {"in", 0.0254}}},
         {QT_TRANSLATE_NOOP("Input", "frequency"),
          QT_TRANSLATE_NOOP("Input", "a frequency"),
-         QT_TRANSLATE_NOOP("Input", "12.5 GHz"),
+         12.5,
          {{"GHz", 1}, {"MHz", 1e-3}, {"kHz", 1e-6}, {"Hz", 1e-9}}},
         {QT_TRANSLATE_NOOP("Input", "gain"),
          QT_TRANSLATE_NOOP("Input", "a gain"),
-         QT_TRANSLATE_NOOP("Input", "41.2 dBi"),
+         41.2,
          {{"dBi", 1}}},
         {QT_TRANSLATE_NOOP("Input", "beamwidth"),
          QT_TRANSLATE_NOOP("Input", "a beamwidth"),
-         "2\u00B0",
+         2,
          {{"\u00B0", 1}, {"deg", 1}}},
         {QT_TRANSLATE_NOOP("Input", "far-field range"),
          QT_TRANSLATE_NOOP("Input", "a far-field range"),
-         QT_TRANSLATE_NOOP("Input", "100 m"),
+         100,
          {{"m", 1}, {"km", 1000}, {"ft", 0.3048}}},
         {QT_TRANSLATE_NOOP("Input", "efficiency"),
          QT_TRANSLATE_NOOP("Input", "an efficiency"),
-         QT_TRANSLATE_NOOP("Input", "60 %"),
+         60,
          {{"%", 1}}},
 }};
 const Kind &Efficiency = Kinds[5];
@@ -164,7 +164,9 @@ ReadQuantity read(const QString &typed, const QLocale &locale, Numbers numbers, 
     // Words are looked up for a complaint only: a table of antennas reads many fields.
     const auto what = [&] { return Input::tr(kind.what); };
     const auto aWhat = [&] { return Input::tr(kind.aWhat); };
-    const auto example = [&] { return Input::tr(kind.example); };
+    const auto example = [&] {
+        return Quantity{kind.example, kind.units.front().name}.typed(locale);
+    };
     if (text.isEmpty())
         return {std::nullopt, Input::tr("Type %1, for example %2.").arg(aWhat(), example())};
 
@@ -197,11 +199,16 @@ ReadQuantity read(const QString &typed, const QLocale &locale, Numbers numbers, 
                 Input::tr("\u201C%1\u201D is read two ways, as %2 and as %3: type %2 or %3.")
                         .arg(number.toString(), ungrouped(*value, locale),
                              ungrouped(*otherwise, locale))};
-    if (!value || !std::isfinite(*value))
+    if (!value || std::isnan(*value))
         return {std::nullopt,
                 Input::tr("\u201C%1\u201D is not a number: type %2 such as %3.")
                         .arg((number.isEmpty() ? text : number).toString(), aWhat(), example())};
-    return {Quantity{*value * unit->perUnit, unit->name, unit->perUnit}, QString()};
+    // Checked in the program's own unit: 1e308 km is a number, but no number of metres.
+    const double base = *value * unit->perUnit;
+    if (!std::isfinite(base))
+        return {std::nullopt,
+                Input::tr("\u201C%1\u201D is too large for %2.").arg(text.toString(), aWhat())};
+    return {Quantity{base, unit->name, unit->perUnit}, QString()};
 }
 
 } // namespace
@@ -228,11 +235,19 @@ ReadQuantity readEfficiency(const QString &text, const QLocale &locale, Numbers 
 
 QString Quantity::typed(const QLocale &locale) const
 {
+    const double v = inTypedUnit(value);
     // Grouped with a dot, a number would read two ways, so it is written ungrouped there:
     // the German 9.212 m is also 9212 m with a plain decimal point.
-    if (locale.groupSeparator() == QLatin1String("."))
-        return ungrouped(inTypedUnit(value), locale) + spacedUnit();
-    return locale.toString(inTypedUnit(value), 'f', QLocale::FloatingPointShortest) + spacedUnit();
+    const QString plain = locale.groupSeparator() == QLatin1String(".")
+            ? ungrouped(v, locale)
+            : locale.toString(v, 'f', QLocale::FloatingPointShortest);
+    if (plain.size() <= 12)
+        return plain + spacedUnit();
+    // Far beyond any scale, hundreds of digits would say less than "1e300".
+    const QString exponential = QString::number(v, 'e', QLocale::FloatingPointShortest);
+    return ungrouped(exponential.section(QLatin1Char('e'), 0, 0).toDouble(), locale)
+            + QLatin1Char('e') + QString::number(exponential.section(QLatin1Char('e'), 1).toInt())
+            + spacedUnit();
 }
 
 QString Quantity::spacedUnit() const

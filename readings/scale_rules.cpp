@@ -66,7 +66,7 @@ std::optional<double> ScaleRule::valueUnderPixel(double x, double half) const
 
 QString ScaleRule::text(double v, const QLocale &locale) const
 {
-    return QString::fromUtf8(name) + QStringLiteral(": ")
+    return QCoreApplication::translate("Scale", name) + QStringLiteral(": ")
             + threeFigures(v, locale, spacing == Linear ? GainDecimals : 15)
             + QString::fromUtf8(unit);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 #include <cmath>
@@ -24,7 +25,7 @@ struct ScaleRule
 {
     enum Spacing { Logarithmic, Linear };
 
-    const char *name; // UTF-8
+    const char *name; // English, translated where it is said
     const char *unit; // UTF-8, printed straight after the number, with its own blank
     Spacing spacing;
     double origin; // x of the value 1 on a logarithmic scale, of 0 on a linear one
@@ -52,20 +53,56 @@ struct ScaleRule
 
 namespace readings {
 
-inline constexpr ScaleRule UpperDiameter{
-        "Antenna diameter", " m", ScaleRule::Logarithmic, 4600, -2000, 0.1, 100};
-inline constexpr ScaleRule UpperFrequency{"Frequency", " GHz", ScaleRule::Logarithmic, 4300, 2000,
-                                          0.01,        100};
-inline constexpr ScaleRule Beamwidth{"Beamwidth", "\u00B0", ScaleRule::Logarithmic, 4400, -2000,
-                                     0.03,        100};
-inline constexpr ScaleRule Gain{"Gain", " dBi", ScaleRule::Linear, 450, 100, 0, 75};
-inline constexpr ScaleRule Efficiency{"Efficiency", " %", ScaleRule::Logarithmic, -800, 1000,
-                                      10,           100};
-inline constexpr ScaleRule FarFieldRange{
-        "Far-field range", " m", ScaleRule::Logarithmic, 8600, -2000, 1, 10000};
-inline constexpr ScaleRule LowerDiameter{
-        "Antenna diameter", " m", ScaleRule::Logarithmic, 4600, -2000, 0.1, 100};
-inline constexpr ScaleRule LowerFrequency{"Frequency", " GHz", ScaleRule::Logarithmic, 2300, 1000,
-                                          0.01,        100};
+inline constexpr ScaleRule UpperDiameter{QT_TRANSLATE_NOOP("Scale", "Antenna diameter"),
+                                         " m",
+                                         ScaleRule::Logarithmic,
+                                         4600,
+                                         -2000,
+                                         0.1,
+                                         100};
+inline constexpr ScaleRule UpperFrequency{QT_TRANSLATE_NOOP("Scale", "Frequency"),
+                                          " GHz",
+                                          ScaleRule::Logarithmic,
+                                          4300,
+                                          2000,
+                                          0.01,
+                                          100};
+inline constexpr ScaleRule Beamwidth{QT_TRANSLATE_NOOP("Scale", "Beamwidth"),
+                                     "\u00B0",
+                                     ScaleRule::Logarithmic,
+                                     4400,
+                                     -2000,
+                                     0.03,
+                                     100};
+inline constexpr ScaleRule Gain{
+        QT_TRANSLATE_NOOP("Scale", "Gain"), " dBi", ScaleRule::Linear, 450, 100, 0, 75};
+inline constexpr ScaleRule Efficiency{QT_TRANSLATE_NOOP("Scale", "Efficiency"),
+                                      " %",
+                                      ScaleRule::Logarithmic,
+                                      -800,
+                                      1000,
+                                      10,
+                                      100};
+inline constexpr ScaleRule FarFieldRange{QT_TRANSLATE_NOOP("Scale", "Far-field range"),
+                                         " m",
+                                         ScaleRule::Logarithmic,
+                                         8600,
+                                         -2000,
+                                         1,
+                                         10000};
+inline constexpr ScaleRule LowerDiameter{QT_TRANSLATE_NOOP("Scale", "Antenna diameter"),
+                                         " m",
+                                         ScaleRule::Logarithmic,
+                                         4600,
+                                         -2000,
+                                         0.1,
+                                         100};
+inline constexpr ScaleRule LowerFrequency{QT_TRANSLATE_NOOP("Scale", "Frequency"),
+                                          " GHz",
+                                          ScaleRule::Logarithmic,
+                                          2300,
+                                          1000,
+                                          0.01,
+                                          100};
 
 } // namespace readings

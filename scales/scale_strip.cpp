@@ -100,8 +100,16 @@ void ScaleStrip::print(const QString &text)
 void ScaleStrip::setLeftTwips(float left)
 {
     leftTwips_ = left;
-    move(twips::toPixels(left), y());
+    move(int(std::lround(left / twipsPerPixel())), y());
     followPointer();
+}
+
+void ScaleStrip::setZoom(double zoom)
+{
+    zoom_ = zoom;
+    kept_ = QPixmap();
+    setLeftTwips(leftTwips_);
+    update();
 }
 
 void ScaleStrip::setReading(const ScaleRule &reading)
@@ -116,8 +124,8 @@ QString ScaleStrip::readingAt(QPoint pos) const
     // A pixel of the view holds the twips that round to it. The strip's exact Left,
     // not its whole-pixel place, says which part of the scale lies there, so the
     // reading agrees with the fixed scales and marks it stands against.
-    const double x = (this->x() + pos.x()) * twips::PerPixel - leftTwips_;
-    const std::optional<double> value = reading_->valueUnderPixel(x, twips::PerPixel / 2);
+    const double x = (this->x() + pos.x()) * twipsPerPixel() - leftTwips_;
+    const std::optional<double> value = reading_->valueUnderPixel(x, twipsPerPixel() / 2);
     return value ? reading_->text(*value) : QString();
 }
 
@@ -158,6 +166,7 @@ bool ScaleStrip::event(QEvent *event)
     return QWidget::event(event);
 }
 
+// Drawn at the screen's pixel ratio times the zoom: device pixels of the zoomed size.
 void ScaleStrip::render(qreal ratio)
 {
     ++renderCount_;
@@ -165,8 +174,9 @@ void ScaleStrip::render(qreal ratio)
     kept_.fill(Qt::white);
 
     const ResolvedDrawing drawing = resolve(ops_);
-    const ToDevice to{ratio, leftTwips_ - x() * twips::PerPixel};
-    const int penWidth = std::max(1, int(std::lround(ratio)));
+    const qreal scale = ratio * zoom_;
+    const ToDevice to{scale, leftTwips_ - x() * twipsPerPixel()};
+    const int penWidth = std::max(1, int(std::lround(scale)));
     QPainter painter(&kept_);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
@@ -194,7 +204,7 @@ void ScaleStrip::render(qreal ratio)
 
     painter.setPen(Qt::black);
     for (const PrintedText &text : drawing.texts) {
-        painter.setFont(layoutFace(text.size, ratio));
+        painter.setFont(layoutFace(text.size, scale));
         const QPoint corner(to.x(text.at.x()), to.y(text.at.y()));
         painter.drawText(corner + QPoint(0, painter.fontMetrics().ascent()), text.text);
     }

@@ -2,6 +2,7 @@
 
 #include "scales/display_list.h"
 #include "scales/surface.h"
+#include "scales/twips.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -36,6 +37,11 @@ public:
     float leftTwips() const { return leftTwips_; }
     void setLeftTwips(float left);
 
+    // The window's zoom, 1 to 2: a pixel holds 15 twips divided by it. The kept image is
+    // drawn afresh at the new size, as sharp as at any pixel ratio of the screen.
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom);
+
     // What the scale reads along the strip; the strip keeps a reference. With one
     // set, a pointer resting on the strip shows the value under it as a tooltip.
     void setReading(const ScaleRule &reading);
@@ -49,12 +55,14 @@ protected:
 private:
     void record(DrawOp drawn);
     void render(qreal ratio);
+    double twipsPerPixel() const { return twips::PerPixel / zoom_; }
     void showReading(QPoint pos);
     void followPointer();
 
     DisplayList ops_;
     float heightTwips_;
     float leftTwips_ = 0;
+    double zoom_ = 1;
     QPixmap kept_;
     int renderCount_ = 0;
     const ScaleRule *reading_ = nullptr;

@@ -11,6 +11,8 @@ inline QFont layoutFace(double points, qreal pixelRatio = 1.0)
     constexpr double Fit = 0.9;
     QFont face(QStringLiteral("Liberation Sans"));
     face.setStyleHint(QFont::SansSerif);
-    face.setPixelSize(std::max(1, qRound(points * PixelsPerPoint * Fit * pixelRatio)));
+    // The size in whole pixels at one pixel a pixel, then scaled: texts keep their
+    // widths against the scales at any pixel ratio or zoom.
+    face.setPixelSize(std::max(1, qRound(qRound(points * PixelsPerPoint * Fit) * pixelRatio)));
     return face;
 }

@@ -1,5 +1,6 @@
 #include "app/message_box_reporter.h"
 #include "app/sunken_panel.h"
+#include "print/print_door.h"
 #include "readings/bar_rules.h"
 #include "support/window.h"
 
@@ -346,6 +347,39 @@ private slots:
         QCOMPARE(seen, QStringList({empty, gain, gain, empty}));
     }
 
+    // In each language, a scale's tooltip names it in that language; the dialog's
+    // complaints are said whole, under the fields, which stay where they stood, no widget
+    // smaller than it asks to be (the dialog grows), whatever is said.
+    void saidWholeInEachLanguage()
+    {
+        StartedProgram p;
+        for (const char *language : {"de_DE", "fr_FR", "es_ES", "en_GB"}) {
+            QLocale::setDefault(QLocale(language));
+            for (QTranslator *words : qApp->findChildren<QTranslator *>())
+                QCoreApplication::removeTranslator(words), delete words;
+            installTranslations();
+            // "Frequenz: 0,5 GHz"; the number was always the user's.
+            QCOMPARE(p.window.picPICB->readingAt({300, 5}).startsWith("Frequency: "),
+                     language == QString("en_GB"));
+            SetAntennaDialog dialog(&p.window);
+            dialog.show();
+            // The last field: any row above it that moved would move it.
+            const QRect stood = dialog.findChild<QLineEdit *>("efficiency")->geometry();
+            for (const QStringList &typed :
+                 {QStringList{"3 parsec", "1e300", "5"}, {"", "", ""}, {"2 m", "1e300", "60"}}) {
+                type(dialog, 0, typed[0], 1, typed[1], typed[2]);
+                QApplication::processEvents(); // the layout settles
+                QCOMPARE(dialog.findChild<QLineEdit *>("efficiency")->geometry(), stood);
+                for (QWidget *w : dialog.findChildren<QWidget *>()) {
+                    const int asks =
+                            std::max(w->minimumSizeHint().height(), w->heightForWidth(w->width()));
+                    QVERIFY2(!w->isVisible() || w->height() >= asks,
+                             qPrintable(w->objectName() + language));
+                }
+            }
+        }
+    }
+
     // Export… to a file it cannot write: one message box naming the file and why, and
     // nothing written.
     void failedExportIsTold()
@@ -373,6 +407,30 @@ private slots:
                  "Cannot tell what to write as \u201Cn.jpg\u201D: end the name in .pdf, .svg or "
                  ".png.");
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // Zoom In and Out step the whole window through 100 to 200 % (its strips are checked
+    // in tests/scales); an export stays at true size. The zoom is kept for the next start,
+    // and Ctrl+0 gives back the laid-out window to the pixel.
+    void zoomStepsAreKept()
+    {
+        StartedProgram first;
+        Dishscope &w = first.window;
+        QTemporaryDir dir;
+        QCOMPARE(exporting::writeFile(dir.filePath("100.svg"), w, {}), "");
+        const QImage laidOut = w.grab().toImage();
+        for (int percent : {125, 150, 175, 200, 200, 175}) {
+            const double zoom = percent / 100.0;
+            NomogramCommands &c = *w.commands; // Ctrl++ and Ctrl+-
+            (zoom > w.zoom() || percent == 200 ? c.zoomInAction : c.zoomOutAction)->trigger();
+            QCOMPARE(w.size(), QSize(qRound(662 * zoom), qRound(622 * zoom)));
+        }
+        QCOMPARE(exporting::writeFile(dir.filePath("175.svg"), w, {}), "");
+        QCOMPARE(contents(dir.filePath("175.svg")), contents(dir.filePath("100.svg")));
+        StartedProgram next;
+        QCOMPARE(next.window.zoom(), 1.75);
+        next.window.commands->zoomResetAction->trigger(); // Ctrl+0
+        QCOMPARE(next.window.grab().toImage(), laidOut);
     }
 };
 

@@ -45,6 +45,7 @@ private slots:
         }
         for (const auto &[top, left] : lefts)
             QVERIFY2(std::abs(drawn[top] - left) < 0.001, qPrintable(QString::number(drawn[top])));
+        QVERIFY(!contents(file).contains("Label1")); // a placeholder is no caption
     }
 
     // A page of the user's paper, A4 or letter, whose footer has the readings and today's
@@ -122,6 +123,27 @@ private slots:
         QVERIFY(write(module, "no library"));
         check(disk.filePath("keep.pdf"), 1, ")", program);
         QVERIFY(saidOnce(run(program, {"--export", disk.filePath("keep.pdf")}), module));
+    }
+
+    // What is not a regular file is written into, never replaced: a pipe hands the file
+    // to its reader; a device (made here as root) behind a link takes what it takes, the
+    // rest refused with the system's reason, and stays a device behind its link.
+    void devicesAreWrittenIntoNotReplaced()
+    {
+        const QString pipe = dir.filePath("pipe.png");
+        QCOMPARE(QProcess::execute("mkfifo", {pipe}), 0);
+        QProcess reader;
+        reader.start("cat", {pipe});
+        QVERIFY(exported(pipe) && reader.waitForFinished());
+        QVERIFY(reader.readAllStandardOutput().startsWith("\x89PNG") && !QFileInfo(pipe).isFile());
+        const QString device = dir.filePath("full"), toDevice = dir.filePath("full.pdf");
+        if (QProcess::execute("mknod", {device, "c", "1", "7"}) != 0) // as /dev/full
+            QSKIP("Only root makes a device node.");
+        QVERIFY(QFile::link(device, toDevice));
+        const Run done = run(BEAMWISE_BINARY, {"--export", toDevice});
+        QVERIFY2(done.status == 1 && saidOnce(done, "No space left on device"),
+                 qPrintable(done.err));
+        QVERIFY(QFileInfo(toDevice).isSymLink() && !QFileInfo(toDevice).isFile());
     }
 };
 

@@ -250,6 +250,8 @@ private slots:
         row("blank", 0, "  ", 0, "Type a diameter");
         row("negative", 0, "-1 m", 0, "more than zero");
         row("overflow", 1, "1e999 GHz", 0, "is not a number");
+        row("overflow in metres", 4, "1e308 km", 0,
+            "\u201C1e308 km\u201D is too large for a far-field range.");
         row("unknown unit", 0, "1 parsec", 0,
             "\u201Cparsec\u201D is not a unit of diameter: use m, cm, mm, ft or in");
         row("unit alone", 2, "dBi", 0, "\u201CdBi\u201D is not a number");

@@ -48,7 +48,8 @@ const Scale Scales[] = {
         {Control::picPICD, readings::Gain, NoFineTicks, 250, 70, 70, "Gain"},
         {Control::picPICE, readings::Efficiency, NoFineTicks, 200, 50, 1000 * std::log10(5.0) - 600,
          "Efficiency"},
-        {Control::picPICF, readings::FarFieldRange, Tenths, 150, 50, 50, "Far Field Range"},
+        {Control::picPICF, readings::FarFieldRange, Tenths, 150, 50, 50,
+         "Far Field Range 2D2/\u03BB (metres)"},
         {Control::picPICG, readings::LowerDiameter, Tenths, 300, 50, 50, "Antenna Diameter"},
         {Control::picPICH, readings::LowerFrequency, FirstFifths, 170, 20, 90, "Frequency"}};
 
@@ -222,9 +223,28 @@ void checkLabels(const Scale &scale, ScaleStrip *strip)
     labels.sort();
     QCOMPARE(labels, expected);
     QVERIFY(!titles.isEmpty());
-    const auto leftmost = std::min_element(titles.begin(), titles.end(),
-                                           [](auto &a, auto &b) { return a.at.x() < b.at.x(); });
-    QVERIFY(leftmost->text.startsWith(scale.title));
+    // Its pieces read as one: each starts where the one before it ends in its face, but for
+    // a blank before "2D" and the drawn λ (strokes neither level nor upright, a pixel's pen
+    // wide) before " (metres)".
+    std::sort(titles.begin(), titles.end(), [](auto &a, auto &b) { return a.at.x() < b.at.x(); });
+    QRectF lambda;
+    for (const Stroke &s : drawing.strokes)
+        if (s.from.x() != s.to.x() && s.from.y() != s.to.y())
+            lambda |= QRectF(s.from, s.to).normalized();
+    QString title = titles.first().text;
+    for (qsizetype i = 1; i < titles.size(); ++i) {
+        const PrintedText &before = titles[i - 1], &t = titles[i];
+        const QString spaced = t.text == "2D" ? " " : "";
+        const QFontMetricsF face(layoutFace(before.size));
+        const double next = before.at.x() + face.horizontalAdvance(before.text + spaced) * 15;
+        const bool afterLambda = !lambda.isNull() && t.at.x() > lambda.left();
+        QVERIFY2(afterLambda
+                         ? near(lambda.left(), next, 1) && near(t.at.x(), lambda.right() + 15, 1)
+                         : near(t.at.x(), next, 1),
+                 qPrintable(t.text));
+        title += spaced + (afterLambda ? "\u03BB" : "") + t.text;
+    }
+    QVERIFY2(title.startsWith(scale.title), qPrintable(title));
     const QRectF inside(0, 0, strip->width() * 15, strip->height() * 15);
     for (const PrintedText &title : titles) {
         const QRectF ink = inkOf(title);
@@ -310,40 +330,50 @@ private slots:
 
     // Every axis-aligned stroke fills the pixel run its two ends round to, both ends
     // included, in its colour; everything away from strokes and texts is white.
+    // At each zoom, every axis-aligned stroke fills the pixel run its two ends round to,
+    // both ends included, a pixel of pen per whole zoom, in its colour: as sharp as drawn
+    // for the screen. Everything away from strokes and texts is white.
     void keptImageHoldsEveryStroke_data() { strips(); }
     void keptImageHoldsEveryStroke()
     {
         QFETCH(int, index);
         ScaleStrip *strip = drawn.strips.at(index);
-        const QImage shot = strip->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QImage expected(shot.size(), QImage::Format_RGB32);
-        expected.fill(Qt::white);
-        QRegion busy; // texts and drawn letters, whose pixels are the face's own
-        const double phase = strip->leftTwips() - strip->x() * 15.0;
-        auto px = [](double twips) { return int(std::lround(twips / 15)); };
-        const ResolvedDrawing drawing = resolve(strip->displayList());
-        for (const Stroke &s : drawing.strokes) {
-            const int x1 = px(s.from.x() + phase), x2 = px(s.to.x() + phase), y1 = px(s.from.y()),
-                      y2 = px(s.to.y());
-            const QRect run(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                            QPoint(std::max(x1, x2), std::max(y1, y2)));
-            const std::uint32_t bgr = s.colour.value_or(0);
-            if (run.width() > 1 && run.height() > 1)
-                busy += run;
-            else
-                QPainter(&expected).fillRect(run, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, bgr >> 16));
+        for (double zoom : {1.25, 2.0, 1.0}) {
+            strip->setZoom(zoom);
+            const QImage shot = strip->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QImage expected(shot.size(), QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            QRegion busy; // texts and drawn letters, whose pixels are the face's own
+            // Against where its Left puts the strip, which the drawing is in phase with.
+            const double phase =
+                    strip->leftTwips() - std::lround(strip->leftTwips() * zoom / 15) * 15.0 / zoom;
+            const int pen = std::max(1, int(std::lround(zoom)));
+            auto px = [zoom](double twips) { return int(std::lround(twips * zoom / 15)); };
+            const ResolvedDrawing drawing = resolve(strip->displayList());
+            for (const Stroke &s : drawing.strokes) {
+                const int x1 = px(s.from.x() + phase), x2 = px(s.to.x() + phase),
+                          y1 = px(s.from.y()), y2 = px(s.to.y());
+                const QRect run(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                                QPoint(std::max(x1, x2) + pen - 1, std::max(y1, y2) + pen - 1));
+                const std::uint32_t bgr = s.colour.value_or(0);
+                if (x1 != x2 && y1 != y2)
+                    busy += run.adjusted(-pen, -pen, pen, pen);
+                else
+                    QPainter(&expected).fillRect(run,
+                                                 QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, bgr >> 16));
+            }
+            for (const PrintedText &t : drawing.texts) {
+                const QFontMetricsF metrics(layoutFace(t.size, zoom));
+                const QRectF box = metrics.boundingRect(t.text).translated(
+                        px(t.at.x() + phase), px(t.at.y()) + metrics.ascent());
+                busy += box.toAlignedRect().adjusted(-2, -2, 2, 2);
+            }
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    if (expected.pixel(x, y) != qRgb(255, 255, 255) || !busy.contains(QPoint(x, y)))
+                        QVERIFY2(shot.pixel(x, y) == expected.pixel(x, y),
+                                 qPrintable(QString("at %1,%2, %3").arg(x).arg(y).arg(zoom)));
         }
-        for (const PrintedText &t : drawing.texts) {
-            const QFontMetricsF metrics(layoutFace(t.size));
-            const QRectF box = metrics.boundingRect(t.text).translated(
-                    px(t.at.x() + phase), px(t.at.y()) + metrics.ascent());
-            busy += box.toAlignedRect().adjusted(-2, -2, 2, 2);
-        }
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x)
-                if (expected.pixel(x, y) != qRgb(255, 255, 255) || !busy.contains(QPoint(x, y)))
-                    QVERIFY2(shot.pixel(x, y) == expected.pixel(x, y),
-                             qPrintable(QString("at %1,%2").arg(x).arg(y)));
     }
 
 private:

@@ -38,13 +38,15 @@ struct StartedProgram
     Module1 module{window, reporter, clock};
 };
 
-// Starts the application as the program does (style, fonts). A modal dialog left
+// Starts the application as the program does (style, fonts), with the settings (of its
+// own, under CTest) emptied. A modal dialog left
 // open for a second fails the running test and is closed, so the suite goes on
 // instead of hanging.
 #define BEAMWISE_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
         auto app = createApplication(argc, argv);                                                  \
+        QSettings().clear(); /* no zoom kept from a run before */                                  \
         QTimer watchdog;                                                                           \
         QObject::connect(&watchdog, &QTimer::timeout, [seen = QPointer<QWidget>()]() mutable {     \
             QWidget *modal = QApplication::activeModalWidget();                                    \
