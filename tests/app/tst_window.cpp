@@ -130,9 +130,6 @@ void openDialog(Dishscope &w, QStringList &seen,
         w.commands->setAntennaAction->trigger();
 }
 
-// The quantities as the dialog offers them, named as the command line's options.
-const char *const Names[] = {"diameter", "frequency", "gain", "beamwidth", "far-field"};
-
 // The worked example's antenna, 1 m at 10 GHz and 55 %, as typed, and its readings.
 const QStringList WorkedReadings{"Antenna: 100 cm at 10,000 MHz, 55 % efficiency",
                                  "Gain at 100 % efficiency: 40.4 dBi",
@@ -260,36 +257,6 @@ private slots:
         }
         QCOMPARE(p.reporter.messages, QStringList());
         QCOMPARE(renders(), rendered);
-    }
-
-    // Every pair of one antenna's quantities, chosen in either order in the dialog, reads
-    // as the command line does with the same two options, or is refused as it is there.
-    void everyPairAsOnTheCommandLine_data()
-    {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
-        for (int a = 0; a < 5; ++a)
-            for (int b = a + 1; b < 5; ++b)
-                QTest::addRow("%s, %s", Names[a], Names[b]) << a << b;
-    }
-    void everyPairAsOnTheCommandLine()
-    {
-        QFETCH(int, a);
-        QFETCH(int, b);
-        QWidget parent;
-        SetAntennaDialog dialog(&parent);
-        const QStringList antenna{"1.2 m", "11.7 GHz", "41.2 dBi", "1.50\u00B0", "118 m"};
-        const Run line = run(BEAMWISE_BINARY,
-                             {"--readings", QString("--") + Names[a], antenna[a],
-                              QString("--") + Names[b], antenna[b], "--efficiency", "60"});
-        for (auto [x, y] : {std::pair{a, b}, {b, a}}) {
-            // The dialog shows the antenna only where it found one.
-            const QString shown = type(dialog, x, antenna[x], y, antenna[y], "60");
-            QCOMPARE(settable(dialog), line.status == 0);
-            QVERIFY2(line.status ? shown.startsWith("A gain and a beamwidth fix")
-                                 : line.out.endsWith(shown + '\n'),
-                     qPrintable(shown + '\n' + line.out));
-        }
     }
 
     // The dialog refuses what cannot be set and moves nothing; it opens on the antenna

@@ -328,8 +328,6 @@ private slots:
         QCOMPARE(reporter.messages, QStringList(4, "LOGT  Error number is  9"));
     }
 
-    // Every axis-aligned stroke fills the pixel run its two ends round to, both ends
-    // included, in its colour; everything away from strokes and texts is white.
     // At each zoom, every axis-aligned stroke fills the pixel run its two ends round to,
     // both ends included, a pixel of pen per whole zoom, in its colour: as sharp as drawn
     // for the screen. Everything away from strokes and texts is white.
