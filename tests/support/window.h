@@ -45,8 +45,9 @@ struct StartedProgram
 #define BEAMWISE_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
+        QTemporaryDir settings; /* the suite's own, never the user's, none from a run before */    \
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));                            \
         auto app = createApplication(argc, argv);                                                  \
-        QSettings().clear(); /* no zoom kept from a run before */                                  \
         QTimer watchdog;                                                                           \
         QObject::connect(&watchdog, &QTimer::timeout, [seen = QPointer<QWidget>()]() mutable {     \
             QWidget *modal = QApplication::activeModalWidget();                                    \
