@@ -66,9 +66,9 @@ QString placeholder(QuantityKind kind)
 QString breachText(PairBreach breach)
 {
     if (breach == PairBreach::GainWithBeamwidth)
-        return SetAntennaDialog::tr("A gain and a beamwidth fix the same product of diameter and "
-                                    "frequency: give one of them with a diameter, a frequency or "
-                                    "a far-field range.");
+        return SetAntennaDialog::tr("%1: give one of them with a diameter, a frequency or a "
+                                    "far-field range.")
+                .arg(gainWithBeamwidthText());
     return SetAntennaDialog::tr("Give two different quantities.");
 }
 

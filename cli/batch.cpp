@@ -35,8 +35,9 @@ QString breachText(PairBreach breach)
         return Words::tr("Give only two of diameter, frequency, gain, beamwidth and far-field in "
                          "a row.");
     case PairBreach::GainWithBeamwidth:
-        return Words::tr("A gain and a beamwidth fix the same product of diameter and frequency: "
-                         "give one of them with a diameter, a frequency or a far-field range.");
+        return Words::tr("%1: give one of them in a row with a diameter, a frequency or a "
+                         "far-field range.")
+                .arg(gainWithBeamwidthText());
     default:
         return Words::tr("Give two of diameter, frequency, gain, beamwidth and far-field in a "
                          "row.");

@@ -89,8 +89,8 @@ QString breachText(PairBreach breach)
                          "--far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain "
                          "41.2 --frequency 11.7GHz");
     case PairBreach::GainWithBeamwidth:
-        return Words::tr("--gain and --beamwidth both fix the product of diameter and frequency: "
-                         "give one of them with --diameter, --frequency or --far-field");
+        return Words::tr("%1: give one of them with --diameter, --frequency or --far-field")
+                .arg(gainWithBeamwidthText());
     default:
         return Words::tr("give two of --diameter, --frequency, --gain, --beamwidth and "
                          "--far-field, for example --diameter 1.2m --frequency 12.5GHz or --gain "

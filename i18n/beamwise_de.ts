@@ -60,10 +60,6 @@
         <translation>zwei von --diameter, --frequency, --gain, --beamwidth und --far-field angeben, zum Beispiel --diameter 1.2m --frequency 12.5GHz oder --gain 41.2 --frequency 11.7GHz</translation>
     </message>
     <message>
-        <source>--gain and --beamwidth both fix the product of diameter and frequency: give one of them with --diameter, --frequency or --far-field</source>
-        <translation>--gain und --beamwidth legen beide das Produkt aus Durchmesser und Frequenz fest: nur eine der beiden Optionen zusammen mit --diameter, --frequency oder --far-field angeben</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -106,6 +102,10 @@
     <message>
         <source>--batch: give the table&apos;s file name, or - for standard input</source>
         <translation>--batch: Geben Sie den Dateinamen der Tabelle an, oder - für die Standardeingabe</translation>
+    </message>
+    <message>
+        <source>%1: give one of them with --diameter, --frequency or --far-field</source>
+        <translation>%1: Bitte eine der beiden mit --diameter, --frequency oder --far-field angeben</translation>
     </message>
 </context>
 <context>
@@ -516,6 +516,10 @@
         <source>beyond the far-field scale (under %1)</source>
         <translation>jenseits der Fernfeldskala (unter %1)</translation>
     </message>
+    <message>
+        <source>A gain and a beamwidth fix the same product of diameter and frequency</source>
+        <translation>Gewinn und Halbwertsbreite legen dasselbe Produkt aus Durchmesser und Frequenz fest</translation>
+    </message>
 </context>
 <context>
     <name>Scale</name>
@@ -591,10 +595,6 @@
         <translation>Bitte zwei verschiedene Größen angeben.</translation>
     </message>
     <message>
-        <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
-        <translation>Gewinn und Halbwertsbreite legen dasselbe Produkt aus Durchmesser und Frequenz fest: Bitte nur eine der beiden Größen zusammen mit Durchmesser, Frequenz oder Fernfeldabstand angeben.</translation>
-    </message>
-    <message>
         <source>Type two quantities to see the antenna and its readings.</source>
         <translation>Bitte zwei Größen eingeben, um die Antenne und ihre Ablesewerte zu sehen.</translation>
     </message>
@@ -602,16 +602,16 @@
         <source>Correct what is said above to see the readings.</source>
         <translation>Bitte die oben genannten Eingaben korrigieren, um die Ablesewerte zu sehen.</translation>
     </message>
+    <message>
+        <source>%1: give one of them with a diameter, a frequency or a far-field range.</source>
+        <translation>%1: Bitte eine der beiden mit einem Durchmesser, einer Frequenz oder einem Fernfeldabstand angeben.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Give only two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
         <translation>In einer Zeile nur zwei von diameter, frequency, gain, beamwidth und far-field angeben.</translation>
-    </message>
-    <message>
-        <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
-        <translation>Gewinn und Halbwertsbreite legen dasselbe Produkt aus Durchmesser und Frequenz fest: Bitte nur eine der beiden Größen zusammen mit Durchmesser, Frequenz oder Fernfeldabstand angeben.</translation>
     </message>
     <message>
         <source>Give two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
@@ -684,6 +684,10 @@
     <message>
         <source>a row here is longer than 8 MiB, the most a table&apos;s row may hold</source>
         <translation>eine Zeile hier ist länger als 8 MiB, das Höchste, was eine Zeile einer Tabelle fassen darf</translation>
+    </message>
+    <message>
+        <source>%1: give one of them in a row with a diameter, a frequency or a far-field range.</source>
+        <translation>%1: Bitte in einer Zeile eine der beiden mit einem Durchmesser, einer Frequenz oder einem Fernfeldabstand angeben.</translation>
     </message>
 </context>
 </TS>

@@ -60,10 +60,6 @@
         <translation>indique dos de --diameter, --frequency, --gain, --beamwidth y --far-field, por ejemplo --diameter 1.2m --frequency 12.5GHz o --gain 41.2 --frequency 11.7GHz</translation>
     </message>
     <message>
-        <source>--gain and --beamwidth both fix the product of diameter and frequency: give one of them with --diameter, --frequency or --far-field</source>
-        <translation>--gain y --beamwidth fijan ambas el producto del diámetro por la frecuencia: indique solo una de las dos junto con --diameter, --frequency o --far-field</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -106,6 +102,10 @@
     <message>
         <source>--batch: give the table&apos;s file name, or - for standard input</source>
         <translation>--batch: indique el nombre del archivo de la tabla, o - para la entrada estándar</translation>
+    </message>
+    <message>
+        <source>%1: give one of them with --diameter, --frequency or --far-field</source>
+        <translation>%1: indique uno de los dos con --diameter, --frequency o --far-field</translation>
     </message>
 </context>
 <context>
@@ -516,6 +516,10 @@
         <source>beyond the far-field scale (under %1)</source>
         <translation>fuera de la escala de campo lejano (menos de %1)</translation>
     </message>
+    <message>
+        <source>A gain and a beamwidth fix the same product of diameter and frequency</source>
+        <translation>Una ganancia y una anchura de haz fijan el mismo producto de diámetro y frecuencia</translation>
+    </message>
 </context>
 <context>
     <name>Scale</name>
@@ -591,10 +595,6 @@
         <translation>Indique dos magnitudes distintas.</translation>
     </message>
     <message>
-        <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
-        <translation>La ganancia y el ancho de haz fijan el mismo producto del diámetro por la frecuencia: indique solo uno de los dos junto con un diámetro, una frecuencia o una distancia de campo lejano.</translation>
-    </message>
-    <message>
         <source>Type two quantities to see the antenna and its readings.</source>
         <translation>Escriba dos magnitudes para ver la antena y sus lecturas.</translation>
     </message>
@@ -602,16 +602,16 @@
         <source>Correct what is said above to see the readings.</source>
         <translation>Corrija lo indicado arriba para ver las lecturas.</translation>
     </message>
+    <message>
+        <source>%1: give one of them with a diameter, a frequency or a far-field range.</source>
+        <translation>%1: indique uno de los dos con un diámetro, una frecuencia o una distancia de campo lejano.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Give only two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
         <translation>Indique solo dos de diameter, frequency, gain, beamwidth y far-field en cada fila.</translation>
-    </message>
-    <message>
-        <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
-        <translation>La ganancia y el ancho de haz fijan el mismo producto del diámetro por la frecuencia: indique solo uno de los dos junto con un diámetro, una frecuencia o una distancia de campo lejano.</translation>
     </message>
     <message>
         <source>Give two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
@@ -684,6 +684,10 @@
     <message>
         <source>a row here is longer than 8 MiB, the most a table&apos;s row may hold</source>
         <translation>una fila aquí supera 8 MiB, lo máximo que puede contener una fila de una tabla</translation>
+    </message>
+    <message>
+        <source>%1: give one of them in a row with a diameter, a frequency or a far-field range.</source>
+        <translation>%1: en una fila, indique uno de los dos con un diámetro, una frecuencia o una distancia de campo lejano.</translation>
     </message>
 </context>
 </TS>

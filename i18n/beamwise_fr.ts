@@ -60,10 +60,6 @@
         <translation>indiquez deux options parmi --diameter, --frequency, --gain, --beamwidth et --far-field, par exemple --diameter 1.2m --frequency 12.5GHz ou --gain 41.2 --frequency 11.7GHz</translation>
     </message>
     <message>
-        <source>--gain and --beamwidth both fix the product of diameter and frequency: give one of them with --diameter, --frequency or --far-field</source>
-        <translation>--gain et --beamwidth fixent tous deux le produit du diamètre par la fréquence&#xa0;: indiquez l&apos;une des deux avec --diameter, --frequency ou --far-field</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
@@ -106,6 +102,10 @@
     <message>
         <source>--batch: give the table&apos;s file name, or - for standard input</source>
         <translation>--batch : indiquez le nom du fichier du tableau, ou - pour l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>%1: give one of them with --diameter, --frequency or --far-field</source>
+        <translation>%1 : donnez l’un des deux avec --diameter, --frequency ou --far-field</translation>
     </message>
 </context>
 <context>
@@ -516,6 +516,10 @@
         <source>beyond the far-field scale (under %1)</source>
         <translation>au-delà de l’échelle de champ lointain (moins de %1)</translation>
     </message>
+    <message>
+        <source>A gain and a beamwidth fix the same product of diameter and frequency</source>
+        <translation>Un gain et une ouverture fixent le même produit du diamètre et de la fréquence</translation>
+    </message>
 </context>
 <context>
     <name>Scale</name>
@@ -591,10 +595,6 @@
         <translation>Indiquez deux grandeurs différentes.</translation>
     </message>
     <message>
-        <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
-        <translation>Un gain et une ouverture fixent le même produit du diamètre par la fréquence&#xa0;: indiquez l&apos;un ou l&apos;autre avec un diamètre, une fréquence ou une distance de champ lointain.</translation>
-    </message>
-    <message>
         <source>Type two quantities to see the antenna and its readings.</source>
         <translation>Saisissez deux grandeurs pour voir l&apos;antenne et les valeurs lues.</translation>
     </message>
@@ -602,16 +602,16 @@
         <source>Correct what is said above to see the readings.</source>
         <translation>Corrigez ce qui est signalé ci-dessus pour voir les valeurs lues.</translation>
     </message>
+    <message>
+        <source>%1: give one of them with a diameter, a frequency or a far-field range.</source>
+        <translation>%1 : donnez l’un des deux avec un diamètre, une fréquence ou une distance de champ lointain.</translation>
+    </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Give only two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
         <translation>Indiquez seulement deux valeurs parmi diameter, frequency, gain, beamwidth et far-field par ligne.</translation>
-    </message>
-    <message>
-        <source>A gain and a beamwidth fix the same product of diameter and frequency: give one of them with a diameter, a frequency or a far-field range.</source>
-        <translation>Un gain et une ouverture fixent le même produit du diamètre par la fréquence&#xa0;: indiquez l&apos;un ou l&apos;autre avec un diamètre, une fréquence ou une distance de champ lointain.</translation>
     </message>
     <message>
         <source>Give two of diameter, frequency, gain, beamwidth and far-field in a row.</source>
@@ -684,6 +684,10 @@
     <message>
         <source>a row here is longer than 8 MiB, the most a table&apos;s row may hold</source>
         <translation>une ligne ici dépasse 8 Mio, le plus qu&apos;une ligne de tableau puisse contenir</translation>
+    </message>
+    <message>
+        <source>%1: give one of them in a row with a diameter, a frequency or a far-field range.</source>
+        <translation>%1 : dans une ligne, donnez l’un des deux avec un diamètre, une fréquence ou une distance de champ lointain.</translation>
     </message>
 </context>
 </TS>

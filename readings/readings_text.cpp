@@ -151,6 +151,11 @@ QString antennaLine(const TypedAntenna &a, const QLocale &locale)
     return Readings::tr("Antenna: %1 at %2").arg(diameter, frequency);
 }
 
+QString gainWithBeamwidthText()
+{
+    return Readings::tr("A gain and a beamwidth fix the same product of diameter and frequency");
+}
+
 QString offScaleText(const OffScale &off, const Quantity &typed, const QLocale &locale)
 {
     return Readings::tr(sentencesOf(off.kind).offScale)

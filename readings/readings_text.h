@@ -30,6 +30,10 @@ QStringList readingLines(const NomogramReadings &r, const TypedAntenna *antenna,
 // is marked: "Antenna: 1.21 m (found) at 11.7 GHz".
 QString antennaLine(const TypedAntenna &antenna, const QLocale &locale = QLocale());
 
+// Why a gain cannot be given with a beamwidth: both fix the product of diameter and
+// frequency. Each way in adds how to give one of them instead.
+QString gainWithBeamwidthText();
+
 // Why a quantity cannot be set: it is off its scale, whose ends are given in the
 // unit it was typed in.
 QString offScaleText(const OffScale &off, const Quantity &typed, const QLocale &locale = QLocale());

@@ -42,7 +42,8 @@ private slots:
             "give two of --diameter, --frequency");
         row("three", {"--gain", "4", "--frequency", "1", "--diameter", "1"}, 2, "give only two of");
         row("gain with beamwidth", {"--gain", "41.2", "--beamwidth", "2"}, 2,
-            "--gain and --beamwidth both fix");
+            "A gain and a beamwidth fix the same product of diameter and frequency: give one of "
+            "them with --diameter");
         row("unknown option", {"--bogus"}, 2, "Unknown option 'bogus'. (see beamwise --help)");
         row("argument", {"extra"}, 2,
             "unexpected argument \u201Cextra\u201D (see beamwise --help)");
