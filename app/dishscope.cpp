@@ -197,12 +197,10 @@ void Dishscope::buildBottomRow()
     connect(cmdNomogram, &QPushButton::clicked, this, &Dishscope::showNomogram);
 }
 
-void Dishscope::buildNomogramView()
+// Labels and marks first: the strips created after them lie in front, so of each mark
+// only the part above its strip shows.
+void Dishscope::buildLabels(QWidget *view)
 {
-    QWidget *view = picPIC->client();
-
-    // Labels and marks first: the strips created after them lie in front, so of
-    // each mark only the part above its strip shows.
     Image1 = placed(new QLabel(view), Control::Image1);
     Image1->setPixmap(picture(QStringLiteral(":/logo.ppm"), devicePixelRatioF()));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -221,7 +219,12 @@ void Dishscope::buildNomogramView()
     // A rule, not a caption: the layout's placeholder text is left out.
     lblBreak = placed(new QLabel(view), Control::lblBreak);
     setBackground(lblBreak, WindowRed);
+}
 
+void Dishscope::buildNomogramView()
+{
+    QWidget *view = picPIC->client();
+    buildLabels(view);
     auto strip = [&](Control control) {
         const Placement &placement = placementOf(control);
         auto *s = placed(new ScaleStrip(view, float(placement.height)), control);

@@ -80,6 +80,7 @@ public:
 
 private:
     void buildBottomRow();
+    void buildLabels(QWidget *view);
     void buildNomogramView();
     void setTabOrder();
     void addReadingAids();

@@ -158,6 +158,18 @@ bool inUnit(QChar c)
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'%' || c == u'\u00B0';
 }
 
+// The unit a text names, any case; the kind's first where it names none, and none where
+// it names no unit of the kind.
+const Unit *unitOf(const Kind &kind, QStringView name)
+{
+    if (name.isEmpty())
+        return &kind.units.front();
+    for (const Unit &unit : kind.units)
+        if (name.compare(unit.name, Qt::CaseInsensitive) == 0)
+            return &unit;
+    return nullptr;
+}
+
 ReadQuantity read(const QString &typed, const QLocale &locale, Numbers numbers, const Kind &kind)
 {
     const QStringView text = QStringView(typed).trimmed();
@@ -176,23 +188,17 @@ ReadQuantity read(const QString &typed, const QLocale &locale, Numbers numbers, 
         --end;
     const QStringView number = text.left(end).trimmed(), unitText = text.mid(end);
 
-    const Unit *unit = &kind.units.front();
-    if (!unitText.isEmpty()) {
-        unit = nullptr;
-        for (const Unit &u : kind.units)
-            if (unitText.compare(u.name, Qt::CaseInsensitive) == 0)
-                unit = &u;
-        // "1e3" is a number, not 1 with a unit "e3"; a word alone is no number at all.
-        if (!unit && number.isEmpty())
-            return {std::nullopt,
-                    Input::tr("\u201C%1\u201D is not a number: type %2 as a number with %3, for "
-                              "example %4.")
-                            .arg(text.toString(), aWhat(), unitList(kind), example())};
-        if (!unit)
-            return {std::nullopt,
-                    Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
-                            .arg(unitText.toString(), what(), unitList(kind), example())};
-    }
+    const Unit *unit = unitOf(kind, unitText);
+    // "1e3" is a number, not 1 with a unit "e3"; a word alone is no number at all.
+    if (!unit && number.isEmpty())
+        return {std::nullopt,
+                Input::tr("\u201C%1\u201D is not a number: type %2 as a number with %3, for "
+                          "example %4.")
+                        .arg(text.toString(), aWhat(), unitList(kind), example())};
+    if (!unit)
+        return {std::nullopt,
+                Input::tr("\u201C%1\u201D is not a unit of %2: use %3, for example %4.")
+                        .arg(unitText.toString(), what(), unitList(kind), example())};
     const auto [value, otherwise] = readNumber(number, locale, numbers);
     if (otherwise)
         return {std::nullopt,

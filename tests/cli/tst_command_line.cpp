@@ -15,6 +15,37 @@
 // records that read back the same in English and German, each row read by its columns.
 // The antenna it answers is the request's, tested below it.
 
+// A table's record, its row's cells taken out, is the one --readings --format json gives
+// for the same options, or the same refusal; a cell is named by its column as the header
+// spells it, an option by its name. A cell of blanks is an empty one. off_scale names the
+// readings that have no value.
+void checkRecord(QJsonObject record, const QStringList &columns, const QStringList &row)
+{
+    QStringList options{"--readings", "--format", "json"};
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        QCOMPARE(record.take(columns[c]).toString(), row[c]);
+        if (c > 0 && !row[c].trimmed().isEmpty())
+            options << "--" + columns[c].toLower() << row[c];
+    }
+    const Run single = run(BEAMWISE_BINARY, options, "de_DE.UTF-8");
+    QString error = record["error"].toString();
+    for (const QString &column : columns)
+        if (single.err.contains("--" + column.toLower() + ": ")) {
+            QVERIFY2(error.startsWith(column + ": "), qPrintable(error));
+            error.remove(0, column.size());
+        }
+    QCOMPARE(error.isEmpty(), single.status == 0);
+    QVERIFY2(single.status ? single.err.contains(error)
+                           : record == QJsonDocument::fromJson(single.bytes).object(),
+             qPrintable(single.out + single.err));
+    QStringList unread;
+    for (const char *field : {"gain_dBi", "gain_at_efficiency_dBi", "beamwidth_3dB_deg",
+                              "beamwidth_10dB_deg", "far_field_m"})
+        if (record[field].isNull() && (field[5] != 'a' || !row[6].isEmpty()))
+            unread << field;
+    QVERIFY(!error.isEmpty() || record["off_scale"].toVariant().toStringList() == unread);
+}
+
 class CommandLineTest : public QObject
 {
     Q_OBJECT
@@ -217,9 +248,8 @@ private slots:
 
     // Rows of every pair of quantities, in several units and in German, and of a bad cell
     // in each column, in a table with a byte-order mark, CRLF line ends, a blank line and
-    // cells quoted, with quotes, blanks and line breaks in them: each record is the one --readings
-    // --format json gives for the same two options, or the same refusal; the table's own columns
-    // come first, as they were. off_scale names the readings that have no value.
+    // cells quoted, with quotes, blanks and line breaks in them: each record answers as
+    // the command line does, the table's own columns first, as they were.
     void tablesAnswerAsTheCommandLine()
     {
         const QString lang = "de_DE.UTF-8";
@@ -253,34 +283,8 @@ private slots:
                          QString("%1 von %2 Zeilen abgelehnt")
                                  .arg(records.filter("\"error\":\"").size())
                                  .arg(rows.size())));
-        for (qsizetype r = 0; r < rows.size(); ++r) {
-            QJsonObject record = QJsonDocument::fromJson(records[r].toUtf8()).object();
-            QStringList options{"--readings", "--format", "json"};
-            for (qsizetype c = 0; c < columns.size(); ++c) {
-                QCOMPARE(record.take(columns[c]).toString(), rows[r][c]);
-                if (c > 0 && !rows[r][c].trimmed().isEmpty())
-                    options << "--" + columns[c].toLower() << rows[r][c];
-            }
-            const Run single = run(BEAMWISE_BINARY, options, lang);
-            // The same sentence; a cell is named by its column as the header spells it, an
-            // option by its name. A cell of blanks is an empty one.
-            QString error = record["error"].toString();
-            for (const QString &column : columns)
-                if (single.err.contains("--" + column.toLower() + ": ")) {
-                    QVERIFY2(error.startsWith(column + ": "), qPrintable(error));
-                    error.remove(0, column.size());
-                }
-            QCOMPARE(error.isEmpty(), single.status == 0);
-            QVERIFY2(single.status ? single.err.contains(error)
-                                   : record == QJsonDocument::fromJson(single.bytes).object(),
-                     qPrintable(records[r] + single.out + single.err));
-            QStringList unread;
-            for (const char *field : {"gain_dBi", "gain_at_efficiency_dBi", "beamwidth_3dB_deg",
-                                      "beamwidth_10dB_deg", "far_field_m"})
-                if (record[field].isNull() && (field[5] != 'a' || !rows[r][6].isEmpty()))
-                    unread << field;
-            QVERIFY(!error.isEmpty() || record["off_scale"].toVariant().toStringList() == unread);
-        }
+        for (qsizetype r = 0; r < rows.size(); ++r)
+            checkRecord(QJsonDocument::fromJson(records[r].toUtf8()).object(), columns, rows[r]);
     }
 
     // Through a pipe, a row's record comes out before the rest of the table is written.
