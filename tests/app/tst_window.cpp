@@ -1,6 +1,5 @@
 #include "app/message_box_reporter.h"
 #include "app/sunken_panel.h"
-#include "print/print_door.h"
 #include "readings/bar_rules.h"
 #include "support/window.h"
 
@@ -12,30 +11,26 @@ namespace {
 
 using namespace readings;
 
-// Every strip stands at its Left's nearest pixel, the sliding ones where their bar's
-// rule puts them for the place of its thumb, and what the window shows against its
-// fixed references is what the nomograms read, or nothing where that lies off its scale.
+// The sliding strips stand where their bar's rule puts them for the place of its thumb
+// (at their Left's nearest pixel, as tests/scales checks), and what the window shows
+// against its fixed references is what the nomograms read, or nothing where that lies off
+// its scale.
 void checkReadings(const StartedProgram &p, double efficiency)
 {
     const Dishscope &w = p.window;
-    for (const NomogramFace::Scale &s : w.scales())
-        QCOMPARE(s.strip->x(), int(std::lround(s.strip->leftTwips() / 15)));
     const int up = w.scrSCROLL->sliderPosition(), down = w.scrSCROLL2->sliderPosition();
     QCOMPARE((QList<float>{w.picPICB->leftTwips(), w.picPICC->leftTwips(), w.picPICD->leftTwips(),
                            w.picPICF->leftTwips(), w.picPICG->leftTwips()}),
              (QList<float>{float(bars::upperFrequencyLeft(up)), float(bars::beamwidthLeft(up)),
                            float(bars::gainLeft(up)), float(bars::farFieldLeft(down)),
                            float(bars::lowerDiameterLeft(down))}));
-    // What a strip's scale shows at a twip of the view: above an efficiency tick, or under
-    // the middle of a mark.
-    const auto at = [](ScaleStrip *strip, const ScaleRule &scale, double viewTwips) {
-        return scale.value(viewTwips - strip->leftTwips());
-    };
+    // What a strip's scale shows under the middle of a mark, or above an efficiency tick.
     const auto under = [&](QLabel *mark, ScaleStrip *strip, const ScaleRule &scale) {
-        return at(strip, scale, (mark->x() + mark->width() / 2.0) * 15);
+        return scale.value((mark->x() + mark->width() / 2.0) * 15 - strip->leftTwips());
     };
     const auto gainAbove = [&](double percent) {
-        return at(w.picPICD, Gain, w.picPICE->leftTwips() + Efficiency.position(percent));
+        return Gain.value(w.picPICE->leftTwips() + Efficiency.position(percent)
+                          - w.picPICD->leftTwips());
     };
     const NomogramReadings n = readNomogram(up, down, efficiency);
     for (auto [reading, shown, scale] :
@@ -94,22 +89,15 @@ QString type(SetAntennaDialog &dialog, int first, const QString &a, int second, 
     return dialog.findChild<QLabel *>("readings")->text();
 }
 
-bool settable(const SetAntennaDialog &dialog)
-{
-    return dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled();
-}
-
 // What a dialog's fields hold: the quantities chosen, then each value with the example
 // it suggests.
 QString fields(const SetAntennaDialog &dialog)
 {
     QStringList texts;
-    for (const char *name : {"firstQuantity", "secondQuantity"})
-        texts << dialog.findChild<QComboBox *>(name)->currentText();
-    for (const char *name : {"firstValue", "secondValue", "efficiency"}) {
-        const auto *field = dialog.findChild<QLineEdit *>(name);
+    for (const QComboBox *kind : dialog.findChildren<QComboBox *>())
+        texts << kind->currentText();
+    for (const QLineEdit *field : dialog.findChildren<QLineEdit *>())
         texts << field->text() + "|" + field->placeholderText();
-    }
     return texts.join(", ");
 }
 
@@ -212,20 +200,12 @@ private slots:
     // Random use of the window, with the ends and the worked settings among it: after
     // every action, and every step of a drag, the strips read true, one view shows,
     // nothing was reported and no scale was drawn again. Keys move the way they point,
-    // by the bar's step.
+    // by the bar's step, and stop at the bars' ends, 0 and 32767.
     void slidingReadsTrue()
     {
         StartedProgram p;
         Dishscope &w = p.window;
-        QCOMPARE(std::pair(w.scrSCROLL->minimum(), w.scrSCROLL2->maximum()), std::pair(0, 32767));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const auto renders = [&] {
-            QList<int> counts;
-            for (const NomogramFace::Scale &s : w.scales())
-                counts << s.strip->renderCount();
-            return counts;
-        };
-        const QList<int> rendered = renders();
         QRandomGenerator random(20270301);
         const QList<QPushButton *> buttons{w.cmdInstr, w.cmdInfo, w.cmdNomogram};
         for (int i = 0; i < 1500 && !QTest::currentTestFailed(); ++i) {
@@ -256,14 +236,15 @@ private slots:
             checkView(w);
         }
         QCOMPARE(p.reporter.messages, QStringList());
-        QCOMPARE(renders(), rendered);
+        for (const NomogramFace::Scale &s : w.scales())
+            QCOMPARE(s.strip->renderCount(), 1); // when it was first shown
     }
 
-    // The dialog refuses what cannot be set and moves nothing; it opens on the antenna
-    // that stands set, as it was given, each field suggesting its own quantity. 1 m at
-    // 10 GHz and 55 %, typed in it: the bars land where the worked readings are taken, and
-    // the dialog, the clipboard and the bars' descriptions all give the readings of the
-    // worked example, until a bar moves on; then the dialog opens empty.
+    // The dialog opens on the antenna that stands set, as it was given, each field
+    // suggesting its own quantity. 1 m at 10 GHz and 55 %, typed in it: the bars land where
+    // the worked readings are taken, and the dialog, the clipboard and the bars'
+    // descriptions all give the readings of the worked example, until a bar moves on; then
+    // the dialog opens empty (the clipboard and the dialog ask alike whether it stands).
     void everyWayOutReadsTheSame()
     {
         StartedProgram p;
@@ -271,26 +252,16 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QStringList seen;
-        const auto bars = [&] { return std::pair(w.scrSCROLL->value(), w.scrSCROLL2->value()); };
         openDialog(w, seen, [&](SetAntennaDialog &dialog) {
             type(dialog, 2, "41.2", 1, "11.7 GHz", "60");
             dialog.accept();
         });
-        const std::pair set = bars();
-        openDialog(w, seen, [](SetAntennaDialog &dialog) {
-            QCOMPARE(type(dialog, 0, "100 m", 1, "50 GHz"),
-                     "Out of the nomograms' reach: with 100 m they can set frequencies from 0.01 "
-                     "to 11.6 GHz only.");
-            QVERIFY(!settable(dialog));
-            dialog.accept();
-        });
-        QCOMPARE(bars(), set);
         QString preview;
         openDialog(w, seen, [&](SetAntennaDialog &dialog) {
             preview = type(dialog, 0, "100 cm", 1, "10000 MHz", "55");
             dialog.accept();
         });
-        QCOMPARE(bars(), std::pair(13235, 15080));
+        QCOMPARE(std::pair(w.scrSCROLL->value(), w.scrSCROLL2->value()), std::pair(13235, 15080));
 
         QCOMPARE(preview, WorkedReadings.mid(1).join('\n'));
         w.commands->copyReadingsAction->trigger();
@@ -303,18 +274,17 @@ private slots:
         QVERIFY(w.scrSCROLL2->accessibleDescription().endsWith(" " + WorkedReadings.last() + "."));
 
         QTest::keyClick(w.scrSCROLL2, Qt::Key_Right);
-        w.commands->copyReadingsAction->trigger();
-        QVERIFY(QGuiApplication::clipboard()->text().startsWith(WorkedReadings[1] + '\n'));
         QVERIFY(!w.scrSCROLL2->accessibleDescription().endsWith(" " + WorkedReadings.last() + "."));
         openDialog(w, seen, [](SetAntennaDialog &dialog) { dialog.reject(); });
         const QString empty = "Diameter, Frequency, |1.2 m, 90 cm, 4 ft, |12.5 GHz, 900 MHz, "
                               "|optional, 10 to 100 %";
         const QString gain = "Gain, Frequency, 41.2 dBi|41.2 dBi, 11.7 GHz|12.5 GHz, 900 MHz, 60 "
                              "%|optional, 10 to 100 %";
-        QCOMPARE(seen, QStringList({empty, gain, gain, empty}));
+        QCOMPARE(seen, QStringList({empty, gain, empty}));
     }
 
-    // In each language, a scale's tooltip names it in that language; the dialog's
+    // In each language, a scale's tooltip names it in that language; the dialog refuses
+    // what cannot be set (its sentences are checked by the command line's), and its
     // complaints are said whole, under the fields, which stay where they stood, no widget
     // smaller than it asks to be (the dialog grows), whatever is said.
     void saidWholeInEachLanguage()
@@ -332,9 +302,12 @@ private slots:
             dialog.show();
             // The last field: any row above it that moved would move it.
             const QRect stood = dialog.findChild<QLineEdit *>("efficiency")->geometry();
+            const QPushButton *ok =
+                    dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
             for (const QStringList &typed :
                  {QStringList{"3 parsec", "1e300", "5"}, {"", "", ""}, {"2 m", "1e300", "60"}}) {
                 type(dialog, 0, typed[0], 1, typed[1], typed[2]);
+                QVERIFY(!ok->isEnabled());
                 QApplication::processEvents(); // the layout settles
                 QCOMPARE(dialog.findChild<QLineEdit *>("efficiency")->geometry(), stood);
                 for (QWidget *w : dialog.findChildren<QWidget *>()) {
@@ -347,12 +320,34 @@ private slots:
         }
     }
 
-    // Export… to a file it cannot write: one message box naming the file and why, and
-    // nothing written.
-    void failedExportIsTold()
+    // Zoom In and Out step the whole window through 100 to 200 % (its strips are checked
+    // in tests/scales); an export stays at true size, and Export… to a file it cannot write
+    // is told in a message box (that nothing is written is checked by the export suite).
+    // The zoom is kept for the next start, and Ctrl+0 gives back the laid-out window to
+    // the pixel.
+    void zoomAndExport()
     {
-        StartedProgram p;
+        StartedProgram first;
+        Dishscope &w = first.window;
         QTemporaryDir dir;
+        QCOMPARE(exporting::writeFile(dir.filePath("100.svg"), w, {}), "");
+        const QImage laidOut = w.grab().toImage();
+        for (int percent : {125, 150, 175, 200, 200, 175}) {
+            const double zoom = percent / 100.0;
+            NomogramCommands &c = *w.commands; // Ctrl++ and Ctrl+-
+            (zoom > w.zoom() || percent == 200 ? c.zoomInAction : c.zoomOutAction)->trigger();
+            QCOMPARE(w.size(), QSize(qRound(662 * zoom), qRound(622 * zoom)));
+        }
+        QCOMPARE(exporting::writeFile(dir.filePath("175.svg"), w, {}), "");
+        const QString svg = contents(dir.filePath("175.svg"));
+        QCOMPARE(svg, contents(dir.filePath("100.svg")));
+        // Each strip at its exact Left, which the screen rounds to whole pixels; no
+        // placeholder for a caption.
+        for (const NomogramFace::Scale &s : w.scales())
+            QVERIFY(svg.contains(QString("matrix(1,0,0,1,%1,%2)")
+                                         .arg(QString::number(s.strip->leftTwips()))
+                                         .arg(s.place->top)));
+        QVERIFY(!svg.contains("Label1"));
         QString box;
         QTimer answer;
         // The file dialog is answered once it has its folder, which may clear a name typed
@@ -369,31 +364,10 @@ private slots:
             }
         });
         answer.start(200);
-        p.window.commands->exportAction->trigger();
+        w.commands->exportAction->trigger();
         QCOMPARE(box,
                  "Cannot tell what to write as \u201Cn.jpg\u201D: end the name in .pdf, .svg or "
                  ".png.");
-        QVERIFY(QDir(dir.path()).isEmpty());
-    }
-
-    // Zoom In and Out step the whole window through 100 to 200 % (its strips are checked
-    // in tests/scales); an export stays at true size. The zoom is kept for the next start,
-    // and Ctrl+0 gives back the laid-out window to the pixel.
-    void zoomStepsAreKept()
-    {
-        StartedProgram first;
-        Dishscope &w = first.window;
-        QTemporaryDir dir;
-        QCOMPARE(exporting::writeFile(dir.filePath("100.svg"), w, {}), "");
-        const QImage laidOut = w.grab().toImage();
-        for (int percent : {125, 150, 175, 200, 200, 175}) {
-            const double zoom = percent / 100.0;
-            NomogramCommands &c = *w.commands; // Ctrl++ and Ctrl+-
-            (zoom > w.zoom() || percent == 200 ? c.zoomInAction : c.zoomOutAction)->trigger();
-            QCOMPARE(w.size(), QSize(qRound(662 * zoom), qRound(622 * zoom)));
-        }
-        QCOMPARE(exporting::writeFile(dir.filePath("175.svg"), w, {}), "");
-        QCOMPARE(contents(dir.filePath("175.svg")), contents(dir.filePath("100.svg")));
         StartedProgram next;
         QCOMPARE(next.window.zoom(), 1.75);
         next.window.commands->zoomResetAction->trigger(); // Ctrl+0

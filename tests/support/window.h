@@ -1,22 +1,20 @@
 #pragma once
 
-// What the suites of the window use of the program and of Qt, in one place.
+// What the suites of the window use of the program and of Qt, in one place (with
+// recording.h, the layout and twips).
 #include "app/application.h"
 #include "app/clock.h"
 #include "app/dishscope.h"
 #include "app/module1.h"
 #include "app/nomogram_commands.h"
 #include "app/set_antenna_dialog.h"
-#include "readings/layout.h"
 #include "readings/scale_rules.h"
 #include "scales/scale_strip.h"
-#include "scales/twips.h"
 #include "support/process.h"
 #include "support/recording.h"
 
 #include <QtTest>
 #include <QtWidgets>
-#include <cmath>
 
 struct FixedClock : Clock
 {
