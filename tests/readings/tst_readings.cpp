@@ -254,7 +254,6 @@ private slots:
             "\u201C1e308 km\u201D is too large for a far-field range.");
         row("unknown unit", 0, "1 parsec", 0,
             "\u201Cparsec\u201D is not a unit of diameter: use m, cm, mm, ft or in");
-        row("unit alone", 2, "dBi", 0, "\u201CdBi\u201D is not a number");
         row("percent alone", 5, "%", 0,
             "\u201C%\u201D is not a number: type an efficiency such as 60 %.");
         for (const char *off : {"-5", "9.99 %", "100.01"})

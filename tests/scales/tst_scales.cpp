@@ -187,6 +187,43 @@ QRectF inkOf(const PrintedText &t)
     return QRectF(t.at + (ink.topLeft() + QPointF(0, metrics.ascent())) * 15, ink.size() * 15);
 }
 
+// A title's pieces read as one: each starts where the one before it ends in its face, but
+// for a blank before "2D" and the drawn λ (strokes neither level nor upright, a pixel's pen
+// wide) before " (metres)"; the title names the scale and lies within the strip, clear of
+// the labels.
+void checkTitle(const Scale &scale, const ScaleStrip *strip, const ResolvedDrawing &drawing,
+                QList<PrintedText> titles, const QStringList &labels)
+{
+    std::sort(titles.begin(), titles.end(), [](auto &a, auto &b) { return a.at.x() < b.at.x(); });
+    QRectF lambda;
+    for (const Stroke &s : drawing.strokes)
+        if (s.from.x() != s.to.x() && s.from.y() != s.to.y())
+            lambda |= QRectF(s.from, s.to).normalized();
+    QString title = titles.first().text;
+    for (qsizetype i = 1; i < titles.size(); ++i) {
+        const PrintedText &before = titles[i - 1], &t = titles[i];
+        const QString spaced = t.text == "2D" ? " " : "";
+        const QFontMetricsF face(layoutFace(before.size));
+        const double next = before.at.x() + face.horizontalAdvance(before.text + spaced) * 15;
+        const bool afterLambda = !lambda.isNull() && t.at.x() > lambda.left();
+        QVERIFY2(afterLambda
+                         ? near(lambda.left(), next, 1) && near(t.at.x(), lambda.right() + 15, 1)
+                         : near(t.at.x(), next, 1),
+                 qPrintable(t.text));
+        title += spaced + (afterLambda ? "\u03BB" : "") + t.text;
+    }
+    QVERIFY2(title.startsWith(scale.title), qPrintable(title));
+    const QRectF inside(0, 0, strip->width() * 15, strip->height() * 15);
+    for (const PrintedText &title : titles) {
+        const QRectF ink = inkOf(title);
+        QVERIFY2(inside.contains(ink), qPrintable(title.text));
+        for (const PrintedText &t : drawing.texts)
+            QVERIFY2(!labels.contains(printed(t.text, t.at.x(), t.at.y(), t.size))
+                             || !ink.intersects(inkOf(t)),
+                     qPrintable(title.text));
+    }
+}
+
 // Labels: every decade and half decade the scale spans, or every 5 dB, written as
 // printed, each at its offset left of where it lies; the tooltip over its tick reads it,
 // and stops with the ticks. Every other text is the title: the leftmost piece names the
@@ -222,37 +259,7 @@ void checkLabels(const Scale &scale, ScaleStrip *strip)
     labels.sort();
     QCOMPARE(labels, expected);
     QVERIFY(!titles.isEmpty());
-    // Its pieces read as one: each starts where the one before it ends in its face, but for
-    // a blank before "2D" and the drawn λ (strokes neither level nor upright, a pixel's pen
-    // wide) before " (metres)".
-    std::sort(titles.begin(), titles.end(), [](auto &a, auto &b) { return a.at.x() < b.at.x(); });
-    QRectF lambda;
-    for (const Stroke &s : drawing.strokes)
-        if (s.from.x() != s.to.x() && s.from.y() != s.to.y())
-            lambda |= QRectF(s.from, s.to).normalized();
-    QString title = titles.first().text;
-    for (qsizetype i = 1; i < titles.size(); ++i) {
-        const PrintedText &before = titles[i - 1], &t = titles[i];
-        const QString spaced = t.text == "2D" ? " " : "";
-        const QFontMetricsF face(layoutFace(before.size));
-        const double next = before.at.x() + face.horizontalAdvance(before.text + spaced) * 15;
-        const bool afterLambda = !lambda.isNull() && t.at.x() > lambda.left();
-        QVERIFY2(afterLambda
-                         ? near(lambda.left(), next, 1) && near(t.at.x(), lambda.right() + 15, 1)
-                         : near(t.at.x(), next, 1),
-                 qPrintable(t.text));
-        title += spaced + (afterLambda ? "\u03BB" : "") + t.text;
-    }
-    QVERIFY2(title.startsWith(scale.title), qPrintable(title));
-    const QRectF inside(0, 0, strip->width() * 15, strip->height() * 15);
-    for (const PrintedText &title : titles) {
-        const QRectF ink = inkOf(title);
-        QVERIFY2(inside.contains(ink), qPrintable(title.text));
-        for (const PrintedText &t : drawing.texts)
-            QVERIFY2(!labels.contains(printed(t.text, t.at.x(), t.at.y(), t.size))
-                             || !ink.intersects(inkOf(t)),
-                     qPrintable(title.text));
-    }
+    checkTitle(scale, strip, drawing, titles, labels);
 
     // The pixels that hold the ticks' ends read, the next ones do not.
     for (const auto &[end, beyond] : {std::pair{r.firstX(), -1}, {r.lastX(), 1}}) {
