@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -66,6 +67,7 @@ public:
     bool take(const CsvRecord &record);
     // Answers the rows kept so far and writes their records; false when they cannot be.
     bool answerBatch();
+    bool answerShared(std::size_t rows);
     bool flush();
     int finish(const CsvTableOutcome &outcome, const QString &path);
 
@@ -234,29 +236,39 @@ bool Table::answerBatch()
     const std::size_t rows = std::exchange(kept_, 0);
     keptBytes_ = 0;
     rows_ += qint64(rows);
-    if (rows < sharedRows) {
-        bool written = true;
-        for (std::size_t row = 0; row < rows && written; ++row) {
-            refused_ += append(out_, cells_, batch_[row], spill());
-            written = out_.size() < outputChunk || flush();
-        }
-        return written;
+    if (rows >= sharedRows && answerShared(rows))
+        return out_.size() < outputChunk || flush();
+    bool written = true;
+    for (std::size_t row = 0; row < rows && written; ++row) {
+        refused_ += append(out_, cells_, batch_[row], spill());
+        written = out_.size() < outputChunk || flush();
     }
-    // Each half into a buffer of its own thread, so that neither writes where the other
-    // reads: the table's state is only read while they run.
+    return written;
+}
+
+// Each half into a buffer of its own thread, so that neither writes where the other
+// reads: the table's state is only read while they run. Where no second thread can be
+// had, nothing is answered here, and the batch is answered on one.
+bool Table::answerShared(std::size_t rows)
+{
     std::pair<QByteArray, qint64> tail;
-    std::thread other([&] {
-        QByteArray records;
-        const qint64 refused = appendRows(records, rows / 2, rows);
-        tail = {std::move(records), refused};
-    });
+    std::thread other;
+    try {
+        other = std::thread([&] {
+            QByteArray records;
+            const qint64 refused = appendRows(records, rows / 2, rows);
+            tail = {std::move(records), refused};
+        });
+    } catch (const std::system_error &) {
+        return false;
+    }
     QByteArray head;
     const qint64 refused = appendRows(head, 0, rows / 2);
     other.join();
     refused_ += refused + tail.second;
     out_ += head;
     out_ += tail.first;
-    return out_.size() < outputChunk || flush();
+    return true;
 }
 
 bool Table::flush()
