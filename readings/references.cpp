@@ -29,12 +29,9 @@ Reference referenceOf(ReadingKind kind, double efficiency)
     using namespace readings;
     switch (kind) {
     case ReadingKind::GainAtFullEfficiency:
-    case ReadingKind::GainAtEfficiency: {
-        // The 100 % tick, where most gains are read, worked out once.
-        static const double full = EfficiencyLeft + Efficiency.position(100);
-        return {Gain, efficiency == 100 ? full : EfficiencyLeft + Efficiency.position(efficiency),
-                bars::gainLeft, bars::gainValueFor};
-    }
+    case ReadingKind::GainAtEfficiency:
+        return {Gain, EfficiencyLeft + Efficiency.position(efficiency), bars::gainLeft,
+                bars::gainValueFor};
     case ReadingKind::Beamwidth3dB:
         return {Beamwidth, Mark3dB, bars::beamwidthLeft, bars::beamwidthValueFor};
     case ReadingKind::Beamwidth10dB:

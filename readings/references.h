@@ -41,9 +41,8 @@ Reference referenceOf(ReadingKind kind, double efficiency = 100);
 // The value a scale shows at an x of its strip; none off its ticks.
 inline std::optional<double> readAt(const ScaleRule &scale, double x)
 {
-    if (x < scale.firstX() - 1e-6 || x > scale.lastX() + 1e-6)
-        return std::nullopt;
-    return scale.value(x);
+    const double value = scale.value(x);
+    return scale.holds(value) ? std::optional(value) : std::nullopt;
 }
 
 // What one nomogram shows against a diameter in m or a frequency in GHz with its bar

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 double ScaleRule::position(double v) const
 {
@@ -17,39 +16,14 @@ double ScaleRule::value(double x) const
     return spacing == Logarithmic ? tenTo(steps) : steps;
 }
 
-namespace {
-
-// The x of each scale's ends, worked out once: every reading checks them, and a table
-// of antennas reads many. The scales are few and live as long as the program.
-std::pair<double, double> endsOf(const ScaleRule &rule)
-{
-    struct Ends
-    {
-        const ScaleRule *rule;
-        double origin, slope, low, high;
-        double first, last;
-    };
-    thread_local std::vector<Ends> known;
-    for (const Ends &e : known)
-        if (e.rule == &rule && e.origin == rule.origin && e.slope == rule.slope && e.low == rule.low
-            && e.high == rule.high)
-            return {e.first, e.last};
-    const double first = std::min(rule.position(rule.low), rule.position(rule.high));
-    const double last = std::max(rule.position(rule.low), rule.position(rule.high));
-    known.push_back({&rule, rule.origin, rule.slope, rule.low, rule.high, first, last});
-    return {first, last};
-}
-
-} // namespace
-
 double ScaleRule::firstX() const
 {
-    return endsOf(*this).first;
+    return std::min(position(low), position(high));
 }
 
 double ScaleRule::lastX() const
 {
-    return endsOf(*this).second;
+    return std::max(position(low), position(high));
 }
 
 bool ScaleRule::holds(double v) const
