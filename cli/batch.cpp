@@ -67,7 +67,6 @@ public:
     bool take(const CsvRecord &record);
     // Answers the rows kept so far and writes their records; false when they cannot be.
     bool answerBatch();
-    bool answerShared(std::size_t rows);
     bool flush();
     int finish(const CsvTableOutcome &outcome, const QString &path);
 
@@ -75,6 +74,7 @@ private:
     QString header(const CsvRecord &names);
     QString jsonHeader() const;
     records::Values answerRow(const CsvRecord &cells) const;
+    bool answerShared(std::size_t rows);
     // Appends a row's record; whether the row was refused.
     bool append(QByteArray &out, records::Cells &cells, const CsvRecord &row,
                 const records::Spill &spill) const;

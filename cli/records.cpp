@@ -82,8 +82,8 @@ void appendJsonValue(QByteArray &out, std::size_t field, const Values &values)
     if (field == OffScale && values.back().empty()) {
         out += '[';
         for (qsizetype at = 0; at < value.size();) {
-            const qsizetype end =
-                    value.indexOf(' ', at) < 0 ? value.size() : value.indexOf(' ', at);
+            const qsizetype space = value.indexOf(' ', at);
+            const qsizetype end = space < 0 ? value.size() : space;
             out += at == 0 ? "" : ",";
             appendJsonString(out, value.sliced(at, end - at));
             at = end + 1;

@@ -90,13 +90,8 @@ inline constexpr ScaleRule FarFieldRange{QT_TRANSLATE_NOOP("Scale", "Far-field r
                                          -2000,
                                          1,
                                          10000};
-inline constexpr ScaleRule LowerDiameter{QT_TRANSLATE_NOOP("Scale", "Antenna diameter"),
-                                         " m",
-                                         ScaleRule::Logarithmic,
-                                         4600,
-                                         -2000,
-                                         0.1,
-                                         100};
+// The lower nomogram's diameter strip carries the same scale as the upper one.
+inline constexpr ScaleRule LowerDiameter = UpperDiameter;
 inline constexpr ScaleRule LowerFrequency{QT_TRANSLATE_NOOP("Scale", "Frequency"),
                                           " GHz",
                                           ScaleRule::Logarithmic,
