@@ -235,8 +235,6 @@ private slots:
         row("mm", 0, "25.4 mm", 0.0254);
         row("feet", 0, "4 FT", 1.2192);
         row("inches", 0, "1e2 in", 2.54);
-        row("plain point in German", 0, "1.2", 1.2, "", "de_DE");
-        row("decimal comma in German", 0, "1,25", 1.25, "", "de_DE");
         row("German grouping", 0, "2.500", 0,
             "\u201C2.500\u201D is read two ways, as 2500 and as 2,5", "de_DE");
         row("no grouping in C", 4, "1,500 m", 0, "\u201C1,500\u201D is not a number", "C");
@@ -249,7 +247,6 @@ private slots:
         row("highest efficiency", 5, "100", 100);
         row("blank", 0, "  ", 0, "Type a diameter");
         row("negative", 0, "-1 m", 0, "more than zero");
-        row("overflow", 1, "1e999 GHz", 0, "is not a number");
         row("overflow in metres", 4, "1e308 km", 0,
             "\u201C1e308 km\u201D is too large for a far-field range.");
         row("unknown unit", 0, "1 parsec", 0,
