@@ -17,6 +17,8 @@ struct Input
 
 struct Unit
 {
+    // A literal: copied into every quantity read, it then keeps no count of its copies,
+    // which the threads answering a table would otherwise all update at once.
     QString name;
     double perUnit;
 };
@@ -34,27 +36,34 @@ const std::array<Kind, 6> Kinds{{
         {QT_TRANSLATE_NOOP("Input", "diameter"),
          QT_TRANSLATE_NOOP("Input", "a diameter"),
          1.2,
-         {{"m", 1}, {"cm", 0.01}, {"mm", 0.001}, {"ft", 0.3048}, {"in", 0.0254}}},
+         {{QStringLiteral("m"), 1},
+          {QStringLiteral("cm"), 0.01},
+          {QStringLiteral("mm"), 0.001},
+          {QStringLiteral("ft"), 0.3048},
+          {QStringLiteral("in"), 0.0254}}},
         {QT_TRANSLATE_NOOP("Input", "frequency"),
          QT_TRANSLATE_NOOP("Input", "a frequency"),
          12.5,
-         {{"GHz", 1}, {"MHz", 1e-3}, {"kHz", 1e-6}, {"Hz", 1e-9}}},
+         {{QStringLiteral("GHz"), 1},
+          {QStringLiteral("MHz"), 1e-3},
+          {QStringLiteral("kHz"), 1e-6},
+          {QStringLiteral("Hz"), 1e-9}}},
         {QT_TRANSLATE_NOOP("Input", "gain"),
          QT_TRANSLATE_NOOP("Input", "a gain"),
          41.2,
-         {{"dBi", 1}}},
+         {{QStringLiteral("dBi"), 1}}},
         {QT_TRANSLATE_NOOP("Input", "beamwidth"),
          QT_TRANSLATE_NOOP("Input", "a beamwidth"),
          2,
-         {{"\u00B0", 1}, {"deg", 1}}},
+         {{QStringLiteral("\u00B0"), 1}, {QStringLiteral("deg"), 1}}},
         {QT_TRANSLATE_NOOP("Input", "far-field range"),
          QT_TRANSLATE_NOOP("Input", "a far-field range"),
          100,
-         {{"m", 1}, {"km", 1000}, {"ft", 0.3048}}},
+         {{QStringLiteral("m"), 1}, {QStringLiteral("km"), 1000}, {QStringLiteral("ft"), 0.3048}}},
         {QT_TRANSLATE_NOOP("Input", "efficiency"),
          QT_TRANSLATE_NOOP("Input", "an efficiency"),
          60,
-         {{"%", 1}}},
+         {{QStringLiteral("%"), 1}}},
 }};
 const Kind &Efficiency = Kinds[5];
 
