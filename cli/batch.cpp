@@ -2,6 +2,7 @@
 
 #include "cli/refusal_words.h"
 #include "cli/say.h"
+#include "cli/vector_state.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -325,6 +326,7 @@ int Table::finish(const CsvTableOutcome &outcome, const QString &path)
 
 int answerTable(const QByteArray &path, Format format)
 {
+    clearVectorUpperHalves();
     Table table(format);
     const CsvTableOutcome outcome = readCsvTable(
             path, [&](const CsvRecord &record) { return table.take(record); },
