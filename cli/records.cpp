@@ -3,33 +3,11 @@
 #include "readings/figures.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <string_view>
+#include <numeric>
 
 namespace records {
 
 namespace {
-
-// A number as typed, to twelve figures, as %.12g writes it. The shortest digits that
-// read back as the number are the same where they are twelve or fewer and %.12g does
-// not turn to an exponent, as for every quantity on the scales; they are much faster.
-std::string typedNumber(double value)
-{
-    char text[400];
-    const double magnitude = std::abs(value);
-    if (magnitude >= 1e-4 && magnitude < 1e12) {
-        const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
-        const std::string_view digits(text, std::size_t(end.ptr - text));
-        const std::size_t first = digits.find_first_not_of("-0.");
-        const std::size_t figures =
-                digits.size() - first - (digits.find('.', first) != digits.npos);
-        if (end.ec == std::errc() && figures <= 12)
-            return std::string(digits);
-    }
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 12);
-    return std::string(text, end.ptr);
-}
 
 std::string reading(const std::optional<double> &value)
 {
@@ -40,7 +18,7 @@ std::string reading(const std::optional<double> &value)
 // without the last bits that a change of unit leaves (70 cm is 0.7 m, not 0.70000001).
 std::string base(const Quantity &q, bool found)
 {
-    return found ? plainThreeFigures(q.value) : typedNumber(q.value);
+    return found ? plainThreeFigures(q.value) : plainTwelveFigures(q.value);
 }
 
 const char *foundWords(const TypedAntenna &a)
@@ -107,13 +85,16 @@ bool mustQuote(QByteArrayView cell, char separator)
                });
 }
 
-// Writes straight into room made for the most a cell can take, quoted with each quote
-// doubled: a table's records are many small cells, which appends one by one would slow.
-void appendCell(QByteArray &out, QByteArrayView cell, char separator)
+// The most bytes a cell can take written: quoted, each quote doubled, and its separator.
+qsizetype room(QByteArrayView cell)
 {
-    const qsizetype at = out.size();
-    out.resize(at + 2 * cell.size() + 3);
-    char *to = out.data() + at;
+    return 2 * cell.size() + 3;
+}
+
+// Writes a cell and its separator straight into room made for it: a table's records
+// are many small cells, which appends one by one would slow.
+char *writeCell(char *to, QByteArrayView cell, char separator)
+{
     if (mustQuote(cell, separator)) {
         *to++ = '"';
         for (const char c : cell) {
@@ -126,7 +107,7 @@ void appendCell(QByteArray &out, QByteArrayView cell, char separator)
         to = std::copy(cell.begin(), cell.end(), to);
     }
     *to++ = separator;
-    out.resize(to - out.constData());
+    return to;
 }
 
 // A line is handed on in pieces of about this size.
@@ -146,7 +127,7 @@ Values of(const SetAntenna &set)
     const NomogramReadings &r = set.readings;
     return {base(a.diameter, a.diameterFound),
             base(a.frequency, a.frequencyFound),
-            a.efficiency ? typedNumber(a.efficiency->value) : std::string(),
+            a.efficiency ? plainTwelveFigures(a.efficiency->value) : std::string(),
             reading(r.gainAtFullEfficiency),
             reading(r.gainAtEfficiency),
             reading(r.beamwidth3dB),
@@ -175,17 +156,28 @@ void appendCsv(QByteArray &out, const Cells &cells, const Values &values, Dialec
                const Spill &spill)
 {
     const char separator = dialect == Dialect::Semicolon ? ';' : ',';
+    // A carried cell may be long, and goes out a piece at a time; the values are short,
+    // and take their room at once.
     for (QByteArrayView cell : cells) {
-        appendCell(out, cell, separator);
+        const qsizetype at = out.size();
+        out.resize(at + room(cell));
+        out.resize(writeCell(out.data() + at, cell, separator) - out.constData());
         spillLong(out, spill);
     }
+    const qsizetype at = out.size();
+    out.resize(
+            at
+            + std::accumulate(values.begin(), values.end(), qsizetype(0),
+                              [](qsizetype sum, const std::string &v) { return sum + room(v); }));
+    char *to = out.data() + at;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const qsizetype at = out.size();
-        appendCell(out, values[i], separator);
+        char *const first = to;
+        to = writeCell(to, values[i], separator);
         if (i < FirstWord && dialect == Dialect::Semicolon)
-            std::replace(out.begin() + at, out.end(), '.', ',');
+            std::replace(first, to, '.', ',');
     }
-    out.back() = '\n';
+    to[-1] = '\n';
+    out.resize(to - out.constData());
 }
 
 void appendJson(QByteArray &out, const Cells &names, const Cells &cells, const Values &values,

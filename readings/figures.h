@@ -28,3 +28,7 @@ QString threeFigures(double value, const QLocale &locale = QLocale(), int maxDec
 // The same figures as a plain C number, for machines: a dot for the decimal point and
 // no separators, whatever the locale.
 std::string plainThreeFigures(double value, int maxDecimals = 15);
+
+// A number as typed, to twelve significant figures without trailing zeros, as "%.12g"
+// writes it: the last bits that a change of unit leaves are gone (70 cm is 0.7 m).
+std::string plainTwelveFigures(double value);
