@@ -186,17 +186,16 @@ records::Values Table::answerRow(const CsvRecord &cells) const
                                                   "needs: the row is left as it is")
                                                 .arg(columnName(column)));
     // The cells that are not blank are what the row gives.
-    const auto given = [&](int column) -> std::optional<QString> {
+    const auto given = [&](int column) -> std::optional<QByteArrayView> {
         const qsizetype at = columns_[column];
         if (at < 0 || at >= cells.size() || cells[at].trimmed().isEmpty())
             return std::nullopt;
-        return QString::fromUtf8(cells[at]);
+        return cells[at];
     };
     TypedRequest typed;
-    typed.quantities.reserve(EfficiencyColumn);
     typed.numbers = numbers_;
     for (int c = 0; c < EfficiencyColumn; ++c)
-        if (const std::optional<QString> cell = given(c))
+        if (const std::optional<QByteArrayView> cell = given(c))
             typed.quantities.append({QuantityKind(c), *cell});
     typed.efficiency = given(EfficiencyColumn);
     const auto answered = answer(typed, locale_);

@@ -103,10 +103,15 @@ std::variant<std::optional<SetAntenna>, int> antennaOf(const QCommandLineParser 
                                                        const Options &options)
 {
     TypedRequest typed;
-    for (QuantityKind kind : options.quantitiesSet(parser))
-        typed.quantities.append({kind, parser.value(options.quantity(kind))});
-    if (parser.isSet(options.efficiency))
-        typed.efficiency = parser.value(options.efficiency);
+    QByteArrayList texts; // what the request's views show
+    for (QuantityKind kind : options.quantitiesSet(parser)) {
+        texts << parser.value(options.quantity(kind)).toUtf8();
+        typed.quantities.append({kind, texts.back()});
+    }
+    if (parser.isSet(options.efficiency)) {
+        texts << parser.value(options.efficiency).toUtf8();
+        typed.efficiency = texts.back();
+    }
     if (typed.quantities.isEmpty() && !typed.efficiency && !parser.isSet(options.readings))
         return std::nullopt;
     const auto answered = answer(typed);

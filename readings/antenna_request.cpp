@@ -6,7 +6,7 @@
 
 using Kind = QuantityKind;
 
-PairBreach pairBreach(const QList<QuantityKind> &kinds)
+PairBreach pairBreach(const Kinds &kinds)
 {
     if (kinds.size() != 2)
         return kinds.size() < 2 ? PairBreach::TooFew : PairBreach::TooMany;
@@ -106,24 +106,24 @@ std::variant<SetAntenna, Refusal> answer(const AntennaRequest &request, const QL
 
 std::variant<SetAntenna, Refusal> answer(const TypedRequest &typed, const QLocale &locale)
 {
-    QList<QuantityKind> kinds;
+    Kinds kinds;
     for (const auto &[kind, text] : typed.quantities)
         kinds << kind;
     if (const PairBreach breach = pairBreach(kinds); breach != PairBreach::None)
         return Refusal{breach, false, {}, {}};
-    QList<GivenQuantity> given;
+    QVarLengthArray<GivenQuantity, 2> given;
     for (const auto &[kind, text] : typed.quantities) {
-        const ReadQuantity read = readQuantity(kind, text, locale, typed.numbers);
+        ReadQuantity read = readField(kind, text, locale, typed.numbers);
         if (!read.quantity)
             return Refusal{PairBreach::None, true, kind, read.error};
-        given << GivenQuantity{kind, *read.quantity};
+        given << GivenQuantity{kind, std::move(*read.quantity)};
     }
     std::optional<Quantity> efficiency;
     if (typed.efficiency) {
-        const ReadQuantity read = readEfficiency(*typed.efficiency, locale, typed.numbers);
+        ReadQuantity read = readField(std::nullopt, *typed.efficiency, locale, typed.numbers);
         if (!read.quantity)
             return Refusal{PairBreach::None, true, {}, read.error};
-        efficiency = read.quantity;
+        efficiency = std::move(read.quantity);
     }
     return answer({given[0], given[1], efficiency}, locale);
 }

@@ -2,7 +2,7 @@
 
 #include "readings/readings_text.h"
 
-#include <QList>
+#include <QVarLengthArray>
 #include <variant>
 
 // What a user gives to set an antenna, from the Set Antenna dialog, the command line
@@ -37,7 +37,8 @@ enum class PairBreach {
 };
 
 // Checked on the kinds alone, before any value is read.
-PairBreach pairBreach(const QList<QuantityKind> &kinds);
+using Kinds = QVarLengthArray<QuantityKind, 5>;
+PairBreach pairBreach(const Kinds &kinds);
 
 // An antenna set by a request: what was given, the antenna as typed or found, where
 // the bars go for it and what the nomograms then read.
@@ -64,12 +65,12 @@ struct Refusal
 std::variant<SetAntenna, Refusal> answer(const AntennaRequest &request,
                                          const QLocale &locale = QLocale());
 
-// A request as typed: each quantity with its kind, in the order given, and the
-// efficiency if one was given.
+// A request as typed, in UTF-8: each quantity with its kind, in the order given, and
+// the efficiency if one was given. Views, of texts that outlive the request.
 struct TypedRequest
 {
-    QList<std::pair<QuantityKind, QString>> quantities;
-    std::optional<QString> efficiency;
+    QVarLengthArray<std::pair<QuantityKind, QByteArrayView>, 5> quantities;
+    std::optional<QByteArrayView> efficiency;
     Numbers numbers = Numbers::Typed; // how their numbers are written
 };
 

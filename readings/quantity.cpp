@@ -3,6 +3,7 @@
 #include "readings/scale_rules.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -135,17 +136,17 @@ QString ungrouped(double value, QLocale locale)
 }
 
 // A table's number: ASCII digits, one decimal point and an exponent, no grouping.
-std::optional<double> tableNumber(QStringView text, bool decimalComma)
+std::optional<double> tableNumber(QByteArrayView text, bool decimalComma)
 {
     char digits[32];
     if (text.isEmpty() || text.size() >= qsizetype(sizeof digits))
         return std::nullopt;
-    const bool dot = text.contains(u'.');
+    const bool dot = text.contains('.');
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c > 0x7F || (c == u',' && (dot || !decimalComma)))
+        const char c = text[i];
+        if (uchar(c) > 0x7F || (c == ',' && (dot || !decimalComma)))
             return std::nullopt;
-        digits[i] = c == u',' ? '.' : char(c);
+        digits[i] = c == ',' ? '.' : c;
     }
     const char *first = digits + (digits[0] == '+');
     double value = 0;
@@ -153,6 +154,13 @@ std::optional<double> tableNumber(QStringView text, bool decimalComma)
     if (error != std::errc() || last != digits + text.size())
         return std::nullopt;
     return value;
+}
+
+std::optional<double> tableNumber(QStringView text, bool decimalComma)
+{
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; }))
+        return std::nullopt;
+    return tableNumber(QByteArrayView(text.toLatin1()), decimalComma);
 }
 
 Number readNumber(QStringView text, const QLocale &locale, Numbers numbers)
@@ -169,12 +177,12 @@ bool inUnit(QChar c)
 
 // The unit a text names, any case; the kind's first where it names none, and none where
 // it names no unit of the kind.
-const Unit *unitOf(const Kind &kind, QStringView name)
+const Unit *unitOf(const Kind &kind, QAnyStringView name)
 {
     if (name.isEmpty())
         return &kind.units.front();
     for (const Unit &unit : kind.units)
-        if (name.compare(unit.name, Qt::CaseInsensitive) == 0)
+        if (QAnyStringView::compare(name, unit.name, Qt::CaseInsensitive) == 0)
             return &unit;
     return nullptr;
 }
@@ -226,26 +234,63 @@ ReadQuantity read(const QString &typed, const QLocale &locale, Numbers numbers, 
     return {Quantity{base, unit->name, unit->perUnit}, QString()};
 }
 
-} // namespace
+// A table's cell in plain ASCII, read as read() reads it, but without a QString: a
+// table holds many. None where it is not such a cell or cannot be read, for read() to
+// say why.
+std::optional<Quantity> plainCell(QByteArrayView cell, bool decimalComma, const Kind &kind)
+{
+    if (std::any_of(cell.begin(), cell.end(), [](char c) { return uchar(c) > 0x7F; }))
+        return std::nullopt;
+    const QByteArrayView text = cell.trimmed();
+    qsizetype end = text.size();
+    while (end > 0 && inUnit(QLatin1Char(text[end - 1])))
+        --end;
+    const Unit *unit = unitOf(kind, QLatin1StringView(text.sliced(end)));
+    const std::optional<double> value = tableNumber(text.first(end).trimmed(), decimalComma);
+    if (!unit || !value || !std::isfinite(*value * unit->perUnit))
+        return std::nullopt;
+    return Quantity{*value * unit->perUnit, unit->name, unit->perUnit};
+}
+
+const Kind &kindOf(std::optional<QuantityKind> kind)
+{
+    return kind ? Kinds[std::size_t(*kind)] : Efficiency;
+}
 
 // Each of the five quantities is above zero; an efficiency at or below zero is told
 // its scale's range instead, as any other off it.
+ReadQuantity checked(std::optional<QuantityKind> kind, ReadQuantity read)
+{
+    if (read.quantity && !kind && !readings::Efficiency.holds(read.quantity->value))
+        return {std::nullopt, Input::tr("The efficiency scale runs from 10 to 100 %.")};
+    if (read.quantity && kind && read.quantity->value <= 0)
+        return {std::nullopt,
+                Input::tr("A %1 must be more than zero.").arg(Input::tr(kindOf(kind).what))};
+    return read;
+}
+
+} // namespace
+
 ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale &locale,
                           Numbers numbers)
 {
-    const Kind &of = Kinds[std::size_t(kind)];
-    ReadQuantity result = read(text, locale, numbers, of);
-    if (result.quantity && result.quantity->value <= 0)
-        return {std::nullopt, Input::tr("A %1 must be more than zero.").arg(Input::tr(of.what))};
-    return result;
+    return checked(kind, read(text, locale, numbers, kindOf(kind)));
 }
 
 ReadQuantity readEfficiency(const QString &text, const QLocale &locale, Numbers numbers)
 {
-    ReadQuantity result = read(text, locale, numbers, Efficiency);
-    if (result.quantity && !readings::Efficiency.holds(result.quantity->value))
-        return {std::nullopt, Input::tr("The efficiency scale runs from 10 to 100 %.")};
-    return result;
+    return checked(std::nullopt, read(text, locale, numbers, Efficiency));
+}
+
+ReadQuantity readField(std::optional<QuantityKind> kind, QByteArrayView utf8, const QLocale &locale,
+                       Numbers numbers)
+{
+    const Kind &of = kindOf(kind);
+    if (numbers != Numbers::Typed)
+        if (std::optional<Quantity> quantity =
+                    plainCell(utf8, numbers == Numbers::TableDecimalComma, of))
+            return checked(kind, {std::move(quantity), QString()});
+    return checked(kind, read(QString::fromUtf8(utf8), locale, numbers, of));
 }
 
 QString Quantity::typed(const QLocale &locale) const

@@ -2,6 +2,7 @@
 
 #include "readings/figures.h"
 
+#include <QByteArrayView>
 #include <QLocale>
 #include <QString>
 #include <optional>
@@ -52,3 +53,7 @@ ReadQuantity readQuantity(QuantityKind kind, const QString &text, const QLocale 
 // An aperture efficiency in %, 10 to 100.
 ReadQuantity readEfficiency(const QString &text, const QLocale &locale = QLocale(),
                             Numbers numbers = Numbers::Typed);
+// Either, from text in UTF-8: a quantity of a kind, or the efficiency where there is no
+// kind. A table's cells in plain ASCII, nearly all of them, are read without a QString.
+ReadQuantity readField(std::optional<QuantityKind> kind, QByteArrayView utf8, const QLocale &locale,
+                       Numbers numbers);
