@@ -5,10 +5,10 @@
 #include <cmath>
 #include <vector>
 
-// Anything a user may type into a field, or give the program as its arguments, one
-// argument a line. Every answer is a value inside its range or a sentence saying why
-// not, a value as the program writes it back reads as that value, and the command line
-// ends with a status it documents or an antenna whose bars it can set.
+// Anything a user may type into a field, put in a table's cell, or give the program as
+// its arguments, one argument a line. Every answer is a value inside its range or a sentence saying
+// why not, a value as the program writes it back reads as that value, and the command line ends
+// with a status it documents or an antenna whose bars it can set.
 
 namespace {
 
@@ -36,6 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 return kind == 5 ? readEfficiency(t, locale)
                                  : readQuantity(QuantityKind(kind), t, locale);
             };
+            // A table's cell, read from its bytes, reads as the same text read as a QString.
+            for (const Numbers numbers : {Numbers::Table, Numbers::TableDecimalComma}) {
+                const auto of = kind == 5 ? std::nullopt : std::optional(QuantityKind(kind));
+                const ReadQuantity cell =
+                        readField(of, QByteArrayView(data, qsizetype(size)), locale, numbers);
+                const ReadQuantity whole = of ? readQuantity(*of, text, locale, numbers)
+                                              : readEfficiency(text, locale, numbers);
+                require(cell.error == whole.error
+                        && cell.quantity.has_value() == whole.quantity.has_value()
+                        && (!cell.quantity || cell.quantity->value == whole.quantity->value));
+            }
             const ReadQuantity typed = read(text);
             require(typed.quantity.has_value() == typed.error.isEmpty());
             if (!typed.quantity)

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <array>
 #include <cmath>
+#include <random>
 
 // The arithmetic and its words, without a window: typed quantities, and the antenna
 // request as every way in uses it. Sentences are asked for in C numbers, to be read back.
@@ -269,6 +270,21 @@ private slots:
         QVERIFY(!read.quantity || std::abs(read.quantity->value - value) <= 1e-12 * value);
         QVERIFY2(read.error.contains(complaint) && read.error.isEmpty() == complaint.isEmpty(),
                  qPrintable(read.error));
+    }
+
+    // A number as typed is written as "%.12g" writes it, also where it lies next to half a
+    // unit of its twelfth figure.
+    void typedNumbersAsPrintfWrites()
+    {
+        std::mt19937_64 random(12);
+        for (int i = 0; i < 200000; ++i) {
+            const double figures =
+                    std::uniform_int_distribution<long long>(1, 9999999999999)(random);
+            const double v = (figures + (i % 2 ? 0.5 : 0)) * std::pow(10, int(random() % 30) - 20);
+            char written[40];
+            std::snprintf(written, sizeof written, "%.12g", v);
+            QCOMPARE(plainTwelveFigures(v), std::string(written));
+        }
     }
 
     // Every reading of antennas across the whole of each scale, and beyond its ends,
