@@ -103,7 +103,7 @@ std::variant<std::optional<SetAntenna>, int> antennaOf(const QCommandLineParser 
                                                        const Options &options)
 {
     TypedRequest typed;
-    QByteArrayList texts; // what the request's views show
+    QByteArrayList texts; // what the request's views show: their bytes stay put as it grows
     for (QuantityKind kind : options.quantitiesSet(parser)) {
         texts << parser.value(options.quantity(kind)).toUtf8();
         typed.quantities.append({kind, texts.back()});

@@ -175,6 +175,21 @@ bool inUnit(QChar c)
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'%' || c == u'\u00B0';
 }
 
+bool inUnit(char c)
+{
+    return inUnit(QLatin1Char(c));
+}
+
+// Where the unit begins: the run of letters, the percent or the degree sign at the end.
+template<typename Text>
+qsizetype unitStart(Text text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && inUnit(text[end - 1]))
+        --end;
+    return end;
+}
+
 // The unit a text names, any case; the kind's first where it names none, and none where
 // it names no unit of the kind.
 const Unit *unitOf(const Kind &kind, QAnyStringView name)
@@ -199,10 +214,7 @@ ReadQuantity read(const QString &typed, const QLocale &locale, Numbers numbers, 
     if (text.isEmpty())
         return {std::nullopt, Input::tr("Type %1, for example %2.").arg(aWhat(), example())};
 
-    // The unit is the run of letters, the percent or the degree sign at the end.
-    qsizetype end = text.size();
-    while (end > 0 && inUnit(text[end - 1]))
-        --end;
+    const qsizetype end = unitStart(text);
     const QStringView number = text.left(end).trimmed(), unitText = text.mid(end);
 
     const Unit *unit = unitOf(kind, unitText);
@@ -242,9 +254,7 @@ std::optional<Quantity> plainCell(QByteArrayView cell, bool decimalComma, const 
     if (std::any_of(cell.begin(), cell.end(), [](char c) { return uchar(c) > 0x7F; }))
         return std::nullopt;
     const QByteArrayView text = cell.trimmed();
-    qsizetype end = text.size();
-    while (end > 0 && inUnit(QLatin1Char(text[end - 1])))
-        --end;
+    const qsizetype end = unitStart(text);
     const Unit *unit = unitOf(kind, QLatin1StringView(text.sliced(end)));
     const std::optional<double> value = tableNumber(text.first(end).trimmed(), decimalComma);
     if (!unit || !value || !std::isfinite(*value * unit->perUnit))
