@@ -46,6 +46,27 @@ QString breachText(PairBreach breach)
     }
 }
 
+// What is wrong with a table that stopped at a fault on a line; nothing for the rest.
+QString faultText(CsvTableOutcome::Kind kind)
+{
+    switch (kind) {
+    case CsvTableOutcome::UnclosedQuote:
+        return Words::tr("a quote opened here is never closed");
+    case CsvTableOutcome::StrayQuote:
+        return Words::tr("a quote stands inside a field that does not begin with one: quote "
+                         "the whole field and double the quotes in it");
+    case CsvTableOutcome::FieldTooLong:
+        return Words::tr("a field here is longer than 1 MiB, the most a table's field may hold");
+    case CsvTableOutcome::TooManyFields:
+        return Words::tr("a row here has more than 10,000 fields, the most a table's row may "
+                         "have");
+    case CsvTableOutcome::RowTooLong:
+        return Words::tr("a row here is longer than 8 MiB, the most a table's row may hold");
+    default:
+        return {};
+    }
+}
+
 QString textOf(QByteArrayView bytes)
 {
     return QString::fromUtf8(bytes.trimmed());
@@ -289,31 +310,12 @@ int Table::finish(const CsvTableOutcome &outcome, const QString &path)
         say(Words::tr("%1, line %2: %3").arg(path, QString::number(line), why));
         return ExitUnusable;
     };
-    switch (outcome.kind) {
-    case CsvTableOutcome::ReadFailed:
+    if (outcome.kind == CsvTableOutcome::ReadFailed) {
         say(Words::tr("cannot read \u201C%1\u201D: %2").arg(path, outcome.reason));
         return ExitFailure;
-    case CsvTableOutcome::UnclosedQuote:
-        return refuse(outcome.line, Words::tr("a quote opened here is never closed"));
-    case CsvTableOutcome::StrayQuote:
-        return refuse(outcome.line,
-                      Words::tr("a quote stands inside a field that does not begin with one: quote "
-                                "the whole field and double the quotes in it"));
-    case CsvTableOutcome::FieldTooLong:
-        return refuse(outcome.line,
-                      Words::tr("a field here is longer than 1 MiB, the most a "
-                                "table's field may hold"));
-    case CsvTableOutcome::TooManyFields:
-        return refuse(outcome.line,
-                      Words::tr("a row here has more than 10,000 fields, the most "
-                                "a table's row may have"));
-    case CsvTableOutcome::RowTooLong:
-        return refuse(outcome.line,
-                      Words::tr("a row here is longer than 8 MiB, the most a "
-                                "table's row may hold"));
-    default:
-        break;
     }
+    if (const QString fault = faultText(outcome.kind); !fault.isEmpty())
+        return refuse(outcome.line, fault);
     if (!unusable_.isEmpty())
         return refuse(unusableLine_, unusable_);
     if (!headed_)
